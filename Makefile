@@ -1,0 +1,34 @@
+# Wrappers around CMake: `make run` and `make test` are all a newcomer needs.
+PREFIX ?= /usr/local
+DEMO ?= data/demo.vod
+BUILD := build
+
+.PHONY: all deps configure build run test bench install screenshot clean
+
+all: build
+
+deps:
+	@scripts/install-deps
+
+configure: deps
+	@cmake --preset default >/dev/null
+
+build: configure
+	@cmake --build --preset default
+
+run: build
+	@if [ -f "$(DEMO)" ]; then $(BUILD)/src/app/zembu "$(DEMO)"; else $(BUILD)/src/app/zembu; fi
+
+test: build
+	@cd $(BUILD) && QT_QPA_PLATFORM=offscreen ctest --output-on-failure -j2
+
+bench: deps
+	@cmake --preset release >/dev/null
+	@cmake --build --preset release
+	@for b in build-release/bench/*_bench; do [ -x "$$b" ] && "$$b" || true; done
+
+install: build
+	@cmake --install $(BUILD) --prefix "$(PREFIX)"
+
+clean:
+	@rm -rf build build-asan build-release

@@ -1,0 +1,13 @@
+#include "app/commands.h"
+
+namespace zembu::app {
+
+const std::vector<CommandInstaller>& commandInstallers() {
+    static const std::vector<CommandInstaller> installers = {
+        installEditCommands,
+        installWindowCommands,
+    };
+    return installers;
+}
+
+}  // namespace zembu::app

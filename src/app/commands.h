@@ -1,0 +1,21 @@
+#pragma once
+// The desktop program's commands, installed into the main window by area.
+// Each installer connects the menu items of its area (by handler id) to
+// functions that gather choices, call the library and let the window refresh.
+
+#include <vector>
+
+namespace zembu::app {
+
+class MainWindow;
+
+using CommandInstaller = void (*)(MainWindow& window);
+
+// Every area's installer, run when the main window is built.
+const std::vector<CommandInstaller>& commandInstallers();
+
+// Areas.
+void installEditCommands(MainWindow& window);
+void installWindowCommands(MainWindow& window);
+
+}  // namespace zembu::app

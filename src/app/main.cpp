@@ -1,0 +1,24 @@
+// The ZEMBU desktop program.
+
+#include <QApplication>
+#include <iostream>
+
+#include "app/main_window.h"
+#include "app/qt_interaction.h"
+#include "core/startup.h"
+#include "core/workspace.h"
+
+int main(int argc, char** argv) {
+    QApplication app(argc, argv);
+    QApplication::setApplicationName("ZEMBU");
+    QApplication::setApplicationVersion(ZEMBU_VERSION);
+
+    zembu::core::Workspace ws;
+    if (!ws.workDirectoryProblem().empty()) std::cerr << "zembu: " << ws.workDirectoryProblem() << '\n';
+    zembu::app::QtInteraction ui;
+    zembu::core::Form_Load(ws, ui);
+
+    zembu::app::MainWindow window(ws, ui);
+    window.show();
+    return app.exec();
+}

@@ -1,0 +1,279 @@
+#include "app/main_window.h"
+
+#include <QAction>
+#include <QCheckBox>
+#include <QCloseEvent>
+#include <QComboBox>
+#include <QHBoxLayout>
+#include <QKeySequence>
+#include <QLabel>
+#include <QMenuBar>
+#include <QPixmap>
+#include <QProgressBar>
+#include <QStatusBar>
+#include <QToolBar>
+
+#include "app/commands.h"
+#include "app/menu_layout.h"
+#include "app/qt_interaction.h"
+#include "core/errors.h"
+#include "core/menu_captions.h"
+#include "core/menu_ids.h"
+#include "core/recent_files.h"
+#include "core/startup.h"
+
+namespace zembu::app {
+
+namespace {
+
+// A Qt colour from a 0x00BBGGRR colour value.
+QColor qColour(int32_t value) {
+    return QColor(core::colourRed(value), core::colourGreen(value), core::colourBlue(value));
+}
+
+QIcon swatchIcon(int32_t value) {
+    QPixmap pixmap(12, 12);
+    pixmap.fill(qColour(value));
+    return QIcon(pixmap);
+}
+
+void paintSwatch(QLabel* swatch, int32_t value) {
+    swatch->setStyleSheet(QString("background-color: %1; border: 1px solid #808080;").arg(qColour(value).name()));
+}
+
+}  // namespace
+
+MainWindow::MainWindow(core::Workspace& ws, core::Interaction& ui, QWidget* parent)
+    : QMainWindow(parent), ws_(ws), ui_(ui) {
+    setObjectName("form1");
+    buildMenus();
+    buildToolBar();
+    buildStatusBar();
+
+    auto* area = new QWidget(this);
+    area->setObjectName("Picture1");
+    area->setAutoFillBackground(true);
+    QPalette palette = area->palette();
+    palette.setColor(QPalette::Window, Qt::white);
+    area->setPalette(palette);
+    setTableArea(area);
+
+    if (auto* qtUi = dynamic_cast<QtInteraction*>(&ui_)) {
+        qtUi->setParentWidget(this);
+        qtUi->setProgressWidgets(progress_, statusPanel_);
+    }
+    for (CommandInstaller install : commandInstallers()) install(*this);
+    resize(1100, 720);
+    refresh();
+}
+
+QMenu* MainWindow::menuFor(const QString& path) {
+    const auto found = menus_.find(path);
+    if (found != menus_.end()) return found->second;
+    const int bar = path.lastIndexOf('|');
+    QMenu* menu;
+    if (bar < 0) {
+        menu = menuBar()->addMenu(path);
+        connect(menu, &QMenu::aboutToShow, this, [this, path] {
+            if (menuAboutToShow_) menuAboutToShow_(path);
+            refresh();
+        });
+    } else {
+        menu = menuFor(path.left(bar))->addMenu(path.mid(bar + 1));
+    }
+    menus_[path] = menu;
+    return menu;
+}
+
+void MainWindow::buildMenus() {
+    for (const MenuEntry& entry : menuLayout()) {
+        const QString path = QString::fromUtf8(entry.path);
+        if (entry.kind == MenuEntryKind::Submenu) {
+            menuFor(path + "|" + QString::fromUtf8(entry.caption));
+            continue;
+        }
+        QMenu* menu = menuFor(path);
+        if (entry.kind == MenuEntryKind::Separator) {
+            menu->addSeparator();
+            continue;
+        }
+        QAction* action = menu->addAction(QString::fromUtf8(entry.caption));
+        action->setObjectName(QString::fromUtf8(entry.id));
+        action->setCheckable(entry.kind == MenuEntryKind::Check);
+        action->setEnabled(false);
+        if (entry.kind == MenuEntryKind::Recent) action->setVisible(false);
+        if (*entry.shortcut) action->setShortcut(QKeySequence(QString::fromUtf8(entry.shortcut)));
+        actions_[entry.id] = action;
+        connect(action, &QAction::triggered, this, [this, id = std::string(entry.id)] {
+            const auto command = commands_.find(id);
+            if (command != commands_.end()) runCommand(command->second);
+        });
+    }
+}
+
+void MainWindow::buildToolBar() {
+    QToolBar* bar = addToolBar("Colours and separators");
+    bar->setObjectName("toolbar");
+    bar->setMovable(false);
+
+    const auto addColourBox = [&](QComboBox*& box, QLabel*& swatch, const char* name, const QString& tip,
+                                  bool releveBox) {
+        box = new QComboBox(bar);
+        box->setObjectName(name);
+        box->setToolTip(tip);
+        for (int e = 0; e < core::PaletteColourCount; ++e) {
+            const int32_t value = releveBox ? core::releveBoxColour(ws_.palette, e)
+                                            : core::speciesBoxColour(ws_.palette, e);
+            const QString label = releveBox && e == 0 ? QString("white") : QString::fromStdString(ws_.palette[e].name);
+            box->addItem(swatchIcon(value), label, value);
+        }
+        swatch = new QLabel(bar);
+        swatch->setFixedSize(16, 16);
+        swatch->setToolTip(tip);
+        bar->addWidget(box);
+        bar->addWidget(swatch);
+        bar->addSeparator();
+    };
+    addColourBox(combo1_, swatch1_, "Combo1", "Species colour box (SCB)", false);
+    addColourBox(combo3_, swatch3_, "Combo3", "Advanced SCB for aggregating (use CTRL)", false);
+    addColourBox(combo2_, swatch2_, "Combo2", "Relevés colour box", true);
+
+    combo4_ = new QComboBox(bar);
+    combo4_->setObjectName("Combo4");
+    combo4_->setToolTip("Separator level");
+    for (int level = 1; level <= 6; ++level) combo4_->addItem(QString::number(level), level);
+    bar->addWidget(new QLabel(" Level ", bar));
+    bar->addWidget(combo4_);
+    check1_ = new QCheckBox("Hierarchy", bar);
+    check1_->setObjectName("Check1");
+    check1_->setToolTip("Separator hierarchy");
+    bar->addWidget(check1_);
+
+    connect(combo1_, &QComboBox::currentIndexChanged, this, &MainWindow::Combo1_Click);
+    connect(combo2_, &QComboBox::currentIndexChanged, this, &MainWindow::Combo2_click);
+    connect(combo3_, &QComboBox::currentIndexChanged, this, &MainWindow::Combo3_Click);
+    connect(combo4_, &QComboBox::currentIndexChanged, this, &MainWindow::Combo4_Click);
+    connect(check1_, &QCheckBox::toggled, this, &MainWindow::Check1_Click);
+}
+
+void MainWindow::buildStatusBar() {
+    statusPanel_ = new QLabel(this);
+    statusPanel_->setObjectName("statusPanel");
+    progress_ = new QProgressBar(this);
+    progress_->setObjectName("progressMeter");
+    progress_->setRange(0, 100);
+    progress_->setMaximumWidth(160);
+    progress_->setTextVisible(true);
+    progress_->hide();
+    statusBar()->addWidget(statusPanel_, 1);
+    statusBar()->addPermanentWidget(progress_);
+}
+
+QAction* MainWindow::action(const std::string& id) const {
+    const auto found = actions_.find(id);
+    return found == actions_.end() ? nullptr : found->second;
+}
+
+void MainWindow::setCommand(const std::string& id, std::function<void()> command) {
+    commands_[id] = std::move(command);
+    if (QAction* a = action(id)) a->setEnabled(true);
+}
+
+void MainWindow::runCommand(const std::function<void()>& command) {
+    try {
+        command();
+    } catch (const core::ZembuError& e) {
+        ui_.message(e.what(), e.title(), core::MessageIcon::Critical);
+    } catch (const std::bad_alloc&) {
+        ui_.message("There is not enough memory for this command.", "ZEMBU", core::MessageIcon::Critical);
+    }
+    refresh();
+}
+
+void MainWindow::setTableArea(QWidget* widget) {
+    tableArea_ = widget;
+    setCentralWidget(widget);
+}
+
+void MainWindow::setMenuAboutToShow(std::function<void(const QString&)> hook) { menuAboutToShow_ = std::move(hook); }
+
+void MainWindow::syncControls() {
+    syncing_ = true;
+    combo1_->setCurrentIndex(ws_.speciesColourBox);
+    combo2_->setCurrentIndex(ws_.releveColourBox);
+    combo3_->setCurrentIndex(ws_.aggregationColourBox);
+    combo4_->setCurrentIndex(ws_.separatorLevel - 1);
+    check1_->setChecked(ws_.separatorHierarchy);
+    paintSwatch(swatch1_, combo1_->currentData().toInt());
+    paintSwatch(swatch2_, combo2_->currentData().toInt());
+    paintSwatch(swatch3_, combo3_->currentData().toInt());
+    syncing_ = false;
+}
+
+void MainWindow::refresh() {
+    setWindowTitle(QString::fromStdString(ws_.windowCaption()));
+    for (const auto& [id, caption] : ws_.menuCaptions)
+        if (QAction* a = action(id)) a->setText(QString::fromStdString(caption));
+    if (QAction* undo = action(core::menu::Undo)) undo->setEnabled(ws_.undo.available && commands_.count(core::menu::Undo));
+
+    const std::vector<std::string> recent = core::recentFiles(ws_.settings);
+    for (int i = 0; i < core::RecentFileCount; ++i) {
+        QAction* a = action("recentFile#" + std::to_string(i));
+        if (!a) continue;
+        const bool shown = i < static_cast<int>(recent.size());
+        a->setVisible(shown);
+        if (shown) a->setText(QString("&%1 %2").arg(i + 1).arg(QString::fromStdString(recent[i])));
+    }
+    syncControls();
+    if (tableArea_) tableArea_->update();
+}
+
+void MainWindow::zapni_menu() {
+    for (QAction* a : menuBar()->actions()) a->setEnabled(true);
+}
+
+void MainWindow::vypni_menu() {
+    for (QAction* a : menuBar()->actions()) a->setEnabled(false);
+}
+
+void MainWindow::Combo1_Click(int entry) {
+    if (syncing_ || entry < 0) return;
+    ws_.speciesColourBox = entry;
+    core::Combo1_Click(ws_);
+    refresh();
+}
+
+void MainWindow::Combo2_click(int entry) {
+    if (syncing_ || entry < 0) return;
+    ws_.releveColourBox = entry;
+    core::Combo2_click(ws_);
+    refresh();
+}
+
+void MainWindow::Combo3_Click(int entry) {
+    if (syncing_ || entry < 0) return;
+    ws_.aggregationColourBox = entry;
+    core::Combo3_Click(ws_);
+    refresh();
+}
+
+void MainWindow::Combo4_Click(int position) {
+    if (syncing_ || position < 0) return;
+    ws_.separatorLevel = position + 1;
+    ws_.settings.setValue(core::setting::SeparatorHierarchyValue, std::to_string(position));
+    refresh();
+}
+
+void MainWindow::Check1_Click(bool on) {
+    if (syncing_) return;
+    ws_.separatorHierarchy = on;
+    ws_.settings.setValue(core::setting::SeparatorHierarchy, on ? "1" : "0");
+    refresh();
+}
+
+void MainWindow::closeEvent(QCloseEvent* event) {
+    if (core::Form_Unload(ws_, ui_)) event->accept();
+    else event->ignore();
+}
+
+}  // namespace zembu::app

@@ -1,0 +1,99 @@
+#pragma once
+// form1: the main window. It shows the table, the menus, the colour boxes,
+// the separator level list and hierarchy switch, and the status bar. Menu
+// commands are installed by id (see commands.h); every command runs through
+// runCommand(), which shows errors and refreshes the window afterwards.
+
+#include <QMainWindow>
+#include <functional>
+#include <map>
+#include <string>
+
+#include "core/interaction.h"
+#include "core/workspace.h"
+
+class QAction;
+class QCheckBox;
+class QComboBox;
+class QLabel;
+class QMenu;
+class QProgressBar;
+
+namespace zembu::app {
+
+class MainWindow : public QMainWindow {
+    Q_OBJECT
+
+public:
+    MainWindow(core::Workspace& ws, core::Interaction& ui, QWidget* parent = nullptr);
+
+    core::Workspace& workspace() { return ws_; }
+    core::Interaction& interaction() { return ui_; }
+
+    // The action of a menu item by its handler id; nullptr when there is none.
+    QAction* action(const std::string& id) const;
+    // Connects a menu item to its command and enables it.
+    void setCommand(const std::string& id, std::function<void()> command);
+    // Runs a command: a library error is shown as a message; then the window
+    // is refreshed.
+    void runCommand(const std::function<void()>& command);
+    // Renews caption, menu captions and states, colour boxes and the table view.
+    void refresh();
+
+    // The central widget that shows the table; replaceable by the table view.
+    QWidget* tableArea() const { return tableArea_; }
+    void setTableArea(QWidget* widget);
+
+    // zapni_menu / vypni_menu: the menus and scroll bars on / off (while a
+    // scroll-bar button repeats).
+    void zapni_menu();
+    void vypni_menu();
+
+    // Called before a top-level menu opens, to renew captions that name the
+    // current selection.
+    void setMenuAboutToShow(std::function<void(const QString& menuTitle)> hook);
+
+    QComboBox* speciesColourBox() const { return combo1_; }
+    QComboBox* releveColourBox() const { return combo2_; }
+    QComboBox* aggregationColourBox() const { return combo3_; }
+    QComboBox* separatorLevelList() const { return combo4_; }
+    QCheckBox* hierarchySwitch() const { return check1_; }
+    QLabel* statusPanel() const { return statusPanel_; }
+
+protected:
+    void closeEvent(QCloseEvent* event) override;
+
+private:
+    void buildMenus();
+    void buildToolBar();
+    void buildStatusBar();
+    QMenu* menuFor(const QString& path);
+    void syncControls();
+
+    void Combo1_Click(int entry);
+    void Combo2_click(int entry);
+    void Combo3_Click(int entry);
+    void Combo4_Click(int position);
+    void Check1_Click(bool on);
+
+    core::Workspace& ws_;
+    core::Interaction& ui_;
+    std::map<std::string, QAction*> actions_;
+    std::map<QString, QMenu*> menus_;
+    std::map<std::string, std::function<void()>> commands_;
+    std::function<void(const QString&)> menuAboutToShow_;
+    QWidget* tableArea_ = nullptr;
+    QComboBox* combo1_ = nullptr;
+    QComboBox* combo2_ = nullptr;
+    QComboBox* combo3_ = nullptr;
+    QComboBox* combo4_ = nullptr;
+    QCheckBox* check1_ = nullptr;
+    QLabel* swatch1_ = nullptr;
+    QLabel* swatch2_ = nullptr;
+    QLabel* swatch3_ = nullptr;
+    QLabel* statusPanel_ = nullptr;
+    QProgressBar* progress_ = nullptr;
+    bool syncing_ = false;
+};
+
+}  // namespace zembu::app

@@ -1,0 +1,11 @@
+#include "cli/commands.h"
+
+namespace zembu::cli {
+
+const std::vector<CommandInstaller>& commandInstallers() {
+    static const std::vector<CommandInstaller> installers = {
+    };
+    return installers;
+}
+
+}  // namespace zembu::cli

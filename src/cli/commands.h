@@ -1,0 +1,16 @@
+#pragma once
+// The subcommands of zembu-cli. Each installer adds one subcommand (its
+// options and the callback that runs it) to the application.
+
+#include <vector>
+
+#include "cli/cli_app.h"
+
+namespace zembu::cli {
+
+using CommandInstaller = void (*)(CLI::App& app, CliContext& context);
+
+// Every subcommand's installer, in the order "--help" lists them.
+const std::vector<CommandInstaller>& commandInstallers();
+
+}  // namespace zembu::cli

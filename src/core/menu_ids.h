@@ -1,0 +1,34 @@
+#pragma once
+// Identifiers of menu items whose captions or enabled state the library sets.
+// An item is named by its handler ("delsep_Click") and, for handlers shared
+// by several items, the item index ("delsep_Click#2"); items without a
+// handler of their own have a descriptive name.
+
+namespace zembu::core::menu {
+
+// File
+inline constexpr const char* Open = "otevrittabulku";
+inline constexpr const char* Append = "tableappend";
+inline constexpr const char* Save = "ulozittabulku2";
+inline constexpr const char* ExportHead = "exportHead";
+inline constexpr const char* CurrentRtfFile = "currentRtfFile";
+// Edit
+inline constexpr const char* Undo = "VytazeniZalohyDat";
+// Species
+inline constexpr const char* MergeSpecies = "sloucdruh_Click";
+inline constexpr const char* DeleteSpecies = "druhmaza_Click";
+// Relevés
+inline constexpr const char* DeleteReleves = "deleteReleves";
+// Sorting
+inline constexpr const char* MoveSpeciesUpwards = "naho_Click#0";
+inline constexpr const char* MoveSpeciesDownwards = "naho_Click#1";
+inline constexpr const char* MoveRelevesLeft = "vlev_Click#0";
+inline constexpr const char* MoveRelevesRight = "vlev_Click#1";
+inline constexpr const char* MoveRelevesLeftInGroups = "vlev_Click#2";
+inline constexpr const char* MoveRelevesRightInGroups = "vlev_Click#3";
+inline constexpr const char* SortRelevesForColour1 = "sortturb_Click#0";
+inline constexpr const char* SortRelevesForColour2 = "sortalfa_Click#0";
+// Separators
+inline constexpr const char* SeparatorsWithinReleves = "separatorsWithinReleves";
+
+}  // namespace zembu::core::menu

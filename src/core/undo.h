@@ -1,0 +1,50 @@
+#pragma once
+// The one-level undo of table rearrangements: a copy of the twelve arrays that
+// rearranging commands change (order, colours, separators, heads, species
+// rows). Cell strings and counts are not part of it.
+
+#include <cstdint>
+#include <string>
+#include <vector>
+
+#include "core/table.h"
+
+namespace zembu::core {
+
+class Interaction;
+class Workspace;
+
+struct UndoCopy {
+    bool available = false;  // "&Undo" is enabled
+
+    // Counts at the time of the copy; undo is refused when they changed since.
+    int32_t releveCount = 0;
+    int32_t releveRecordCount = 0;
+    int32_t speciesRecordCount = 0;
+
+    std::vector<int16_t> SeparatorAfter;
+    std::vector<ColourEntry> ReleveColour;
+    std::vector<std::string> ReleveHead;
+    std::vector<ReleveOrderEntry> ReleveOrder;
+    std::vector<int32_t> ReleveColumnOfRecord;
+    std::vector<int16_t> SpeciesSeparatorAfter;
+    std::vector<ColourEntry> SpeciesColour;
+    std::vector<int16_t> SpeciesLayer;
+    std::vector<int32_t> SpeciesFrequency;
+    std::vector<SpeciesInfoEntry> SpeciesInfo;
+    std::vector<std::string> SpeciesLayerLabel;
+    std::vector<int32_t> SpeciesRowOfRecord;
+
+    // Forgets the copy (a new table was loaded).
+    void clear();
+};
+
+// ZalohaDat: copies the twelve arrays into the undo copy and enables "&Undo".
+void ZalohaDat(Workspace& ws);
+
+// VytazeniZalohyDat ("&Undo"): copies the undo copy back and disables "&Undo".
+// When the table changed its size since the copy, nothing is restored and the
+// user is told so. Returns true when the arrays were restored.
+bool VytazeniZalohyDat(Workspace& ws, Interaction& ui);
+
+}  // namespace zembu::core

@@ -1,0 +1,112 @@
+#pragma once
+// The workspace: everything the program holds while it runs. It owns the
+// table, the settings, the species journal, the undo copy, the work files and
+// the state the main window shares with the commands. Commands are functions
+// that take the workspace, the choices of their dialog and an Interaction.
+
+#include <cstdint>
+#include <filesystem>
+#include <map>
+#include <memory>
+#include <string>
+
+#include "core/palette.h"
+#include "core/settings.h"
+#include "core/species_journal.h"
+#include "core/table.h"
+#include "core/undo.h"
+#include "core/work_directory.h"
+#include "view/display_scale.h"
+
+namespace zembu::core {
+
+// Which head the table shows (the Head menu ticks the one in force).
+enum class HeadKind {
+    RunningNumber,     // "Running number:"
+    SequenceNumber,    // "Sequence number:"
+    TurbovegNumber,    // "TURBOVEG number:"
+    GroupNumber,       // "Group number:"
+    TwinspanCategory,  // "TWINSPAN category:"
+    SpeciesData,       // values computed from selected species
+};
+
+// Look of the table view kept with the workspace.
+struct DisplayState {
+    std::string fontName;  // table font; empty for the program's fixed-pitch font
+    int fontSize = 0;      // points; 0 for the default size
+    bool bold = false;
+    int nameWidth = 20;    // characters of the species name shown
+    int layerWidth = 3;    // characters of the layer label shown
+    int layerLabelMode = 0;  // 0 none, 1 digit, 2 digit and name, 3 name
+    int greyLevel = 255;   // base of the layer-field band
+    int displayFont = -1;  // scale chosen by "Display font::"
+    view::DisplayTable displayTable = view::identityDisplayTable();
+};
+
+class Workspace {
+public:
+    // A workspace whose settings and session folder live in workDirectory.
+    explicit Workspace(std::filesystem::path workDirectory = defaultWorkDirectory());
+
+    Table table;
+    Settings settings;
+    SpeciesJournal journal;
+    UndoCopy undo;
+    Palette palette = barvicky();
+    DisplayState display;
+
+    // Menu captions that change with the state, keyed by the item's handler.
+    std::map<std::string, std::string> menuCaptions;
+
+    // Current table file: "zembu_table.vod" until a table is opened or saved.
+    std::string currentTableFile = "zembu_table.vod";
+    // The report document new exports go to.
+    std::string currentRtfFile;
+    // Folder file choosers start in.
+    std::string currentDirectory;
+    // Caption of the main window's file part; set when a table is opened or saved.
+    std::string captionFile;
+
+    // Shared with the main window.
+    int32_t CurrentRow = 1;          // current species row
+    int speciesColourBox = 0;        // entry of the species colour box
+    int releveColourBox = 0;         // entry of the relevé colour box (0 = white)
+    int aggregationColourBox = 0;    // entry of the aggregation colour box
+    int separatorLevel = 1;          // current separator level 1..6
+    bool separatorHierarchy = false; // separator hierarchy switch
+    HeadKind head = HeadKind::RunningNumber;
+    int headMode = 1;
+    std::string headCaption = "Running number:";
+
+    int64_t startTime = 0;           // seconds since midnight at start
+    std::string versionText;
+
+    // Folders and files.
+    const std::filesystem::path& workDirectory() const { return session_->workDirectory(); }
+    const std::filesystem::path& sessionDirectory() const { return session_->path(); }
+    // Why the work directory could not be used (empty when it could).
+    const std::string& workDirectoryProblem() const { return session_->problem(); }
+    std::filesystem::path settingsFile() const;
+    // A work file of this session ("hlavicka.stc", "acd.tmp", ...).
+    std::filesystem::path workFile(const std::string& name) const { return sessionDirectory() / name; }
+    std::filesystem::path headerStructureFile() const { return workFile("hlavicka.stc"); }
+    std::filesystem::path headerValueFile() const { return workFile("hlavicka.exc"); }
+
+    // True when a table is loaded.
+    bool hasTable() const { return table.ReleveCount > 0 || table.SpeciesRecordCount > 0; }
+
+    // The main window caption: "ZEMBU", or "ZEMBU - (" + table file + ")".
+    std::string windowCaption() const;
+
+    // otevini: reads the settings file and applies the capacities it gives
+    // (the table is emptied when they change).
+    void otevini();
+    // vajicka: writes the settings file, with the current separator level and
+    // capacities. Returns false when it cannot be written.
+    bool vajicka();
+
+private:
+    std::unique_ptr<SessionDirectory> session_;
+};
+
+}  // namespace zembu::core
