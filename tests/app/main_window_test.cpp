@@ -1,0 +1,133 @@
+// The main window's shell: menus, colour boxes, the exit flow and Undo.
+
+#include <QAction>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QMenuBar>
+#include <QTemporaryDir>
+#include <QtTest>
+
+#include "app/main_window.h"
+#include "core/index_code.h"
+#include "core/menu_ids.h"
+#include "core/scripted_interaction.h"
+#include "core/startup.h"
+#include "core/undo.h"
+#include "core/workspace.h"
+
+using namespace zembu;
+
+class MainWindowTest : public QObject {
+    Q_OBJECT
+
+private:
+    QTemporaryDir home_;
+
+    // Two species in three relevés.
+    static void loadSmallTable(core::Table& t) {
+        t.ReleveCount = t.ReleveRecordCount = 3;
+        t.SpeciesCount = t.SpeciesRecordCount = 2;
+        for (int k = 1; k <= 3; ++k) t.ReleveOrder[k] = {k, 100 + k};
+        for (int i = 1; i <= 2; ++i) {
+            t.SpeciesInfo[i] = {i, "Species " + std::to_string(i), i};
+            t.SpeciesRowOfRecord[i] = i;
+        }
+        core::appendCell(t.ReleveData[1], 1, core::coverByte(5));
+        core::appendCell(t.ReleveData[2], 2, core::coverByte(38));
+        t.tvorbadruhu();
+        t.recountFrequencies();
+    }
+
+private slots:
+    void showsTheThirteenMenusAndTheControls() {
+        core::Workspace ws(home_.path().toStdString());
+        core::ScriptedInteraction ui;
+        core::Form_Load(ws, ui);
+        app::MainWindow window(ws, ui);
+        QStringList titles;
+        for (QAction* a : window.menuBar()->actions()) titles << a->text();
+        QCOMPARE(titles, (QStringList{"&File", "E&dit", "Sp&ecies", "&Relevés", "&Table", "&Head", "S&orting",
+                                      "Se&parators", "&Synoptic Table", "&Indicator Values", "&Analysis",
+                                      "&Table Simulation", "He&lp"}));
+        QCOMPARE(window.speciesColourBox()->count(), 8);
+        QCOMPARE(window.releveColourBox()->itemText(0), QString("white"));
+        QCOMPARE(window.separatorLevelList()->count(), 6);
+        QCOMPARE(window.windowTitle(), QString("ZEMBU"));
+        // Items whose command is not built are present and disabled.
+        QVERIFY(window.action("uniqueness_Click") != nullptr);
+        QVERIFY(!window.action("uniqueness_Click")->isEnabled());
+        QCOMPARE(window.action(core::menu::Undo)->shortcut(), QKeySequence("Ctrl+Z"));
+        QVERIFY(ui.done());
+    }
+
+    void colourBoxesRenewTheirCaptions() {
+        core::Workspace ws(home_.path().toStdString());
+        core::ScriptedInteraction ui;
+        core::Form_Load(ws, ui);
+        app::MainWindow window(ws, ui);
+        window.speciesColourBox()->setCurrentIndex(1);
+        QCOMPARE(ws.speciesColourBox, 1);
+        QCOMPARE(window.action(core::menu::DeleteSpecies)->text(), QString("D&elete RED Species"));
+        window.releveColourBox()->setCurrentIndex(3);
+        QCOMPARE(window.action(core::menu::MoveRelevesLeft)->text(), QString("&Left SEA-GREEN Relevés"));
+        window.aggregationColourBox()->setCurrentIndex(2);
+        QCOMPARE(window.action(core::menu::MergeSpecies)->text(), QString("&Merge BLUE Species"));
+        window.separatorLevelList()->setCurrentIndex(2);
+        QCOMPARE(ws.separatorLevel, 3);
+        QCOMPARE(ws.settings.value(core::setting::SeparatorHierarchyValue), std::string("2"));
+        window.hierarchySwitch()->setChecked(true);
+        QVERIFY(ws.separatorHierarchy);
+    }
+
+    void closingAnEmptyTableAsksNothing() {
+        core::Workspace ws(home_.path().toStdString());
+        core::ScriptedInteraction ui;
+        core::Form_Load(ws, ui);
+        app::MainWindow window(ws, ui);
+        window.show();
+        QVERIFY(window.close());
+        QVERIFY2(ui.done(), ui.report().c_str());
+    }
+
+    void cancelAtSaveKeepsTheWindowAndTheTable() {
+        core::Workspace ws(home_.path().toStdString());
+        core::ScriptedInteraction ui;
+        core::Form_Load(ws, ui);
+        loadSmallTable(ws.table);
+        const std::string cells = ws.table.ReleveData[1];
+        app::MainWindow window(ws, ui);
+        window.show();
+        ui.expectQuestion("Save current file?", "ZEMBU", core::Answer::Cancel);
+        QVERIFY(!window.close());
+        QVERIFY(window.isVisible());
+        QCOMPARE(ws.table.ReleveData[1], cells);
+        QCOMPARE(ws.table.SpeciesRecordCount, 2);
+        QVERIFY2(ui.done(), ui.report().c_str());
+
+        ui.expectQuestion("Save current file?", "ZEMBU", core::Answer::No);
+        QVERIFY(window.close());
+        QVERIFY2(ui.done(), ui.report().c_str());
+    }
+
+    void undoIsEnabledOnlyBetweenASnapshotAndTheUndo() {
+        core::Workspace ws(home_.path().toStdString());
+        core::ScriptedInteraction ui;
+        core::Form_Load(ws, ui);
+        loadSmallTable(ws.table);
+        app::MainWindow window(ws, ui);
+        QAction* undo = window.action(core::menu::Undo);
+        QVERIFY(!undo->isEnabled());
+        window.runCommand([&ws] {
+            core::ZalohaDat(ws);
+            std::swap(ws.table.ReleveOrder[1], ws.table.ReleveOrder[3]);
+        });
+        QVERIFY(undo->isEnabled());
+        undo->trigger();
+        QVERIFY(!undo->isEnabled());
+        QCOMPARE(ws.table.ReleveOrder[1].record, 1);
+        QCOMPARE(ws.table.ReleveOrder[3].record, 3);
+    }
+};
+
+QTEST_MAIN(MainWindowTest)
+#include "main_window_test.moc"
