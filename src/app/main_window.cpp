@@ -75,6 +75,7 @@ QMenu* MainWindow::menuFor(const QString& path) {
     if (bar < 0) {
         menu = menuBar()->addMenu(path);
         connect(menu, &QMenu::aboutToShow, this, [this, path] {
+            core::menu_Click(ws_);
             if (menuAboutToShow_) menuAboutToShow_(path);
             refresh();
         });
@@ -117,15 +118,16 @@ void MainWindow::buildToolBar() {
     bar->setMovable(false);
 
     const auto addColourBox = [&](QComboBox*& box, QLabel*& swatch, const char* name, const QString& tip,
-                                  bool releveBox) {
+                                  bool releveBox, const QString& label) {
+        bar->addWidget(new QLabel(" " + label + " ", bar));
         box = new QComboBox(bar);
         box->setObjectName(name);
         box->setToolTip(tip);
         for (int e = 0; e < core::PaletteColourCount; ++e) {
             const int32_t value = releveBox ? core::releveBoxColour(ws_.palette, e)
                                             : core::speciesBoxColour(ws_.palette, e);
-            const QString label = releveBox && e == 0 ? QString("white") : QString::fromStdString(ws_.palette[e].name);
-            box->addItem(swatchIcon(value), label, value);
+            const QString name = releveBox && e == 0 ? QString("white") : QString::fromStdString(ws_.palette[e].name);
+            box->addItem(swatchIcon(value), name, value);
         }
         swatch = new QLabel(bar);
         swatch->setFixedSize(16, 16);
@@ -134,9 +136,9 @@ void MainWindow::buildToolBar() {
         bar->addWidget(swatch);
         bar->addSeparator();
     };
-    addColourBox(combo1_, swatch1_, "Combo1", "Species colour box (SCB)", false);
-    addColourBox(combo3_, swatch3_, "Combo3", "Advanced SCB for aggregating (use CTRL)", false);
-    addColourBox(combo2_, swatch2_, "Combo2", "Relevés colour box", true);
+    addColourBox(combo1_, swatch1_, "Combo1", "Species colour box (SCB)", false, "Species");
+    addColourBox(combo3_, swatch3_, "Combo3", "Advanced SCB for aggregating (use CTRL)", false, "Ctrl");
+    addColourBox(combo2_, swatch2_, "Combo2", "Relevés colour box", true, "Relevés");
 
     combo4_ = new QComboBox(bar);
     combo4_->setObjectName("Combo4");

@@ -1,5 +1,7 @@
 #include "core/menu_captions.h"
 
+#include <algorithm>
+
 #include "core/menu_ids.h"
 #include "core/text.h"
 #include "core/workspace.h"
@@ -57,6 +59,23 @@ void renewColourCaptions(Workspace& ws) {
     Combo1_Click(ws);
     Combo2_click(ws);
     Combo3_Click(ws);
+}
+
+void menu_Click(Workspace& ws) {
+    auto& c = ws.menuCaptions;
+    std::string levels;
+    for (int level = std::clamp(ws.separatorLevel, 1, 6); level <= 6; ++level)
+        levels += (levels.empty() ? "" : ", ") + std::to_string(level);
+    c[menu::RemoveSelectedSeparators] = "Separators " + levels;
+
+    const Table& t = ws.table;
+    std::string releve = "---";
+    if (ws.CurrentReleve >= 1 && ws.CurrentReleve <= t.ReleveCount) {
+        const int32_t rec = t.ReleveOrder[ws.CurrentReleve].record;
+        releve = std::to_string(rec) + " (" + std::string(trim(codePageToUtf8(t.ReleveHead[rec]))) + ")";
+    }
+    c[menu::RemoveSeparatorsFrom] = "from Relevé No. " + releve;
+    c[menu::RemoveSeparatorsTo] = "to Relevé No. " + releve;
 }
 
 void renewRtfCaption(Workspace& ws) {

@@ -27,6 +27,11 @@ void Combo3_Click(Workspace& ws);
 // All three.
 void renewColourCaptions(Workspace& ws);
 
+// menu_Click: renews, before a menu opens, the captions that name the current
+// selection: the separator levels "&Selected" removes and the selected relevé
+// of "&from Selected Relevé" / "&to Selected Relevé".
+void menu_Click(Workspace& ws);
+
 // "Current File: " + the report document's name.
 void renewRtfCaption(Workspace& ws);
 

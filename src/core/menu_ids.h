@@ -30,5 +30,8 @@ inline constexpr const char* SortRelevesForColour1 = "sortturb_Click#0";
 inline constexpr const char* SortRelevesForColour2 = "sortalfa_Click#0";
 // Separators
 inline constexpr const char* SeparatorsWithinReleves = "separatorsWithinReleves";
+inline constexpr const char* RemoveSelectedSeparators = "delsep_Click#0";
+inline constexpr const char* RemoveSeparatorsFrom = "delsep_Click#2";
+inline constexpr const char* RemoveSeparatorsTo = "delsep_Click#3";
 
 }  // namespace zembu::core::menu

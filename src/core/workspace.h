@@ -69,6 +69,7 @@ public:
 
     // Shared with the main window.
     int32_t CurrentRow = 1;          // current species row
+    int32_t CurrentReleve = 0;       // column of the current relevé; 0 when none is selected
     int speciesColourBox = 0;        // entry of the species colour box
     int releveColourBox = 0;         // entry of the relevé colour box (0 = white)
     int aggregationColourBox = 0;    // entry of the aggregation colour box

@@ -137,3 +137,18 @@ TEST(Progress, RedrawsOnlyWhenThePercentageChanges) {
     EXPECT_EQ(ui.percentages().back(), 100);
     EXPECT_EQ(ui.progressTexts().back(), "100 %");
 }
+
+TEST(MenuCaptions, NameTheSelectionBeforeAMenuOpens) {
+    TempDir dir;
+    Workspace ws(dir.path());
+    ws.table = zembu::testing::tableFromCovers({{5, 0, 7}});
+    ws.table.ReleveHead[3] = "    17";
+    ws.separatorLevel = 3;
+    menu_Click(ws);
+    EXPECT_EQ(ws.menuCaptions[menu::RemoveSelectedSeparators], "Separators 3, 4, 5, 6");
+    EXPECT_EQ(ws.menuCaptions[menu::RemoveSeparatorsFrom], "from Relevé No. ---");
+    EXPECT_EQ(ws.menuCaptions[menu::RemoveSeparatorsTo], "to Relevé No. ---");
+    ws.CurrentReleve = 3;
+    menu_Click(ws);
+    EXPECT_EQ(ws.menuCaptions[menu::RemoveSeparatorsFrom], "from Relevé No. 3 (17)");
+}
