@@ -216,6 +216,8 @@ void MainWindow::refresh() {
     setWindowTitle(QString::fromStdString(ws_.windowCaption()));
     for (const auto& [id, caption] : ws_.menuCaptions)
         if (QAction* a = action(id)) a->setText(QString::fromStdString(caption));
+    for (const auto& [id, checked] : ws_.menuChecks)
+        if (QAction* a = action(id)) a->setChecked(checked);
     if (QAction* undo = action(core::menu::Undo)) undo->setEnabled(ws_.undo.available && commands_.count(core::menu::Undo));
 
     const std::vector<std::string> recent = core::recentFiles(ws_.settings);

@@ -4,12 +4,15 @@
 // the state the main window shares with the commands. Commands are functions
 // that take the workspace, the choices of their dialog and an Interaction.
 
+#include <array>
 #include <cstdint>
 #include <filesystem>
 #include <map>
 #include <memory>
 #include <string>
+#include <vector>
 
+#include "core/header_store.h"
 #include "core/palette.h"
 #include "core/settings.h"
 #include "core/species_journal.h"
@@ -28,6 +31,14 @@ enum class HeadKind {
     GroupNumber,       // "Group number:"
     TwinspanCategory,  // "TWINSPAN category:"
     SpeciesData,       // values computed from selected species
+    ShortHeadFile,     // a column of a short-head file (Form43)
+};
+
+// The short-head view: whether "Short head" is ticked and which header
+// fields it shows (chosen in Form22, field numbers from 1).
+struct ShortHeadState {
+    bool shown = false;
+    std::vector<int> fields;
 };
 
 // Look of the table view kept with the workspace.
@@ -41,6 +52,9 @@ struct DisplayState {
     int greyLevel = 255;   // base of the layer-field band
     int displayFont = -1;  // scale chosen by "Display font::"
     view::DisplayTable displayTable = view::identityDisplayTable();
+    // Head lines 1..6 (index j - 1 holds head line j), one character per
+    // column, rebuilt by hlavickared whenever the head values change.
+    std::array<std::string, 6> headLines;
 };
 
 class Workspace {
@@ -55,8 +69,17 @@ public:
     Palette palette = barvicky();
     DisplayState display;
 
+    // The header data store's field table (inichlava).
+    HeaderStore header;
+    ShortHeadState shortHead;
+
     // Menu captions that change with the state, keyed by the item's handler.
     std::map<std::string, std::string> menuCaptions;
+    // Check marks of menu items, keyed the same way.
+    std::map<std::string, bool> menuChecks;
+    // The species marks are shown as highlights instead of "(S) " name prefixes;
+    // saving then writes the prefixes back.
+    bool speciesMarksAsHighlights = false;
 
     // Current table file: "zembu_table.vod" until a table is opened or saved.
     std::string currentTableFile = "zembu_table.vod";
