@@ -4,6 +4,8 @@ namespace zembu::cli {
 
 const std::vector<CommandInstaller>& commandInstallers() {
     static const std::vector<CommandInstaller> installers = {
+        installInfoCommand,
+        installConvertCommand,
     };
     return installers;
 }

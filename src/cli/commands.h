@@ -13,4 +13,8 @@ using CommandInstaller = void (*)(CLI::App& app, CliContext& context);
 // Every subcommand's installer, in the order "--help" lists them.
 const std::vector<CommandInstaller>& commandInstallers();
 
+// Subcommands.
+void installInfoCommand(CLI::App& app, CliContext& context);
+void installConvertCommand(CLI::App& app, CliContext& context);
+
 }  // namespace zembu::cli

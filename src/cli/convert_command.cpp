@@ -1,0 +1,36 @@
+// zembu-cli convert IN OUT: any table file the library reads, written as a
+// "ve64" table file with its header companions.
+
+#include <CLI/CLI.hpp>
+
+#include "cli/cli_interaction.h"
+#include "cli/commands.h"
+#include "cli/table_loading.h"
+#include "core/table_file.h"
+
+namespace zembu::cli {
+
+void installConvertCommand(CLI::App& app, CliContext& context) {
+    auto* command = app.add_subcommand(
+        "convert", "Write a table file (binary or text form) as a current .VOD file with its .str and .exp companions.");
+    auto in = std::make_shared<std::string>();
+    auto out = std::make_shared<std::string>();
+    command->add_option("IN", *in, "Table file to read")->required();
+    command->add_option("OUT", *out, "Table file to write (\".VOD\" is added to a name without a dot)")->required();
+    command->callback([&context, in, out] {
+        const auto ws = loadWorkspace(*in, context.err);
+        if (!ws) {
+            context.exitCode = 1;
+            return;
+        }
+        CommandLineInteraction ui(context.err);
+        const auto written = core::savetabl(*ws, ui, *out);
+        if (!written || ui.messageCount() > 0) {
+            context.exitCode = 1;
+            return;
+        }
+        context.out << "written: " << *written << '\n';
+    });
+}
+
+}  // namespace zembu::cli
