@@ -5,6 +5,8 @@ namespace zembu::app {
 const std::vector<CommandInstaller>& commandInstallers() {
     static const std::vector<CommandInstaller> installers = {
         installEditCommands,
+        installFileCommands,
+        installHeadCommands,
         installWindowCommands,
     };
     return installers;

@@ -16,6 +16,8 @@ const std::vector<CommandInstaller>& commandInstallers();
 
 // Areas.
 void installEditCommands(MainWindow& window);
+void installFileCommands(MainWindow& window);
+void installHeadCommands(MainWindow& window);
 void installWindowCommands(MainWindow& window);
 
 }  // namespace zembu::app

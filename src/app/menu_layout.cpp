@@ -68,6 +68,8 @@ const std::vector<MenuEntry>& menuLayout() {
         {"&Head", "&Group Number", "grounumb_Click", MenuEntryKind::Check, ""},
         {"&Head", "&Sequence Number", "sequnumb_Click", MenuEntryKind::Check, ""},
         {"&Head", "Short head", "shortHead", MenuEntryKind::Check, ""},
+        {"&Head", "Short Head &Fields...", "shortHeadFields", MenuEntryKind::Item, ""},
+        {"&Head", "&Open Short Headers...", "openShortHeaders", MenuEntryKind::Item, ""},
         {"&Head", "C&ount 0 Species", "countSpecies", MenuEntryKind::Item, ""},
         {"&Head", "S&um of 0 Species Data", "sumOfSpeciesData", MenuEntryKind::Item, ""},
         {"&Head", "Percentage Abundance of 0 Species", "percentageAbundanceOf", MenuEntryKind::Item, ""},
