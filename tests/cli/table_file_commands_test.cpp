@@ -1,31 +1,17 @@
 #include <gtest/gtest.h>
 
-#include <sstream>
-
-#include "cli/cli_app.h"
+#include "cli_runner.h"
 #include "core/vod_format.h"
 #include "generator/generator.h"
 #include "support/test_support.h"
 
+using zembu::testing::CliRun;
 using zembu::testing::readFile;
+using zembu::testing::runCli;
 using zembu::testing::TempDir;
 using zembu::testing::writeFile;
 
 namespace {
-
-struct CliRun {
-    int status;
-    std::string out, err;
-};
-
-CliRun runCli(std::vector<std::string> args) {
-    args.insert(args.begin(), "zembu-cli");
-    std::vector<const char*> argv;
-    for (const std::string& a : args) argv.push_back(a.c_str());
-    std::ostringstream out, err;
-    const int status = zembu::cli::run(static_cast<int>(argv.size()), argv.data(), out, err);
-    return {status, out.str(), err.str()};
-}
 
 zembu::generator::GeneratorOptions options() {
     zembu::generator::GeneratorOptions o = zembu::generator::withAllContents({});
