@@ -35,6 +35,11 @@ private:
 
 void writeRecords(BinaryOutput& out, const Table& t, const std::vector<std::string>& journal,
                   ProgressMeter* meter) {
+    // A table whose counts do not fit its arrays is never written.
+    if (t.ReleveCount < 0 || t.SpeciesRecordCount < 0 || t.SpeciesCount < 0 ||
+        static_cast<size_t>(t.ReleveCount) >= t.ReleveData.size() ||
+        static_cast<size_t>(t.SpeciesRecordCount) >= t.SpeciesData.size())
+        throw ZembuError("The table cannot be saved: its counts do not fit its capacities.");
     Steps steps(meter);
     const int32_t R = t.ReleveCount;  // the record count is written as the relevé count
     const int32_t S = t.SpeciesRecordCount;
