@@ -70,8 +70,8 @@ void menu_Click(Workspace& ws) {
 
     const Table& t = ws.table;
     std::string releve = "---";
-    if (ws.CurrentReleve >= 1 && ws.CurrentReleve <= t.ReleveCount) {
-        const int32_t rec = t.ReleveOrder[ws.CurrentReleve].record;
+    if (ws.CurrentReleve >= 1 && ws.CurrentReleve <= t.ReleveRecordCount) {
+        const int32_t rec = ws.CurrentReleve;
         releve = std::to_string(rec) + " (" + std::string(trim(codePageToUtf8(t.ReleveHead[rec]))) + ")";
     }
     c[menu::RemoveSeparatorsFrom] = "from Relevé No. " + releve;

@@ -92,7 +92,13 @@ public:
 
     // Shared with the main window.
     int32_t CurrentRow = 1;          // current species row
-    int32_t CurrentReleve = 0;       // column of the current relevé; 0 when none is selected
+    int32_t CurrentReleve = 0;       // running number (record) of the current relevé; 0 when none
+
+    // Mouse work on the table view.
+    int32_t anchorRow = 0;           // species row last clicked with the left button
+    int32_t anchorColumn = 0;        // relevé column last coloured with the right button
+    int32_t dragRow = 0;             // species row where a left-button press began
+    bool moveToEndMode = false;      // a left click on a relevé moves it to the last column
     int speciesColourBox = 0;        // entry of the species colour box
     int releveColourBox = 0;         // entry of the relevé colour box (0 = white)
     int aggregationColourBox = 0;    // entry of the aggregation colour box
