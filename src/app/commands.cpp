@@ -8,6 +8,7 @@ const std::vector<CommandInstaller>& commandInstallers() {
         installFileCommands,
         installHeadCommands,
         installWindowCommands,
+        installViewCommands,
     };
     return installers;
 }

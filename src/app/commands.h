@@ -19,5 +19,6 @@ void installEditCommands(MainWindow& window);
 void installFileCommands(MainWindow& window);
 void installHeadCommands(MainWindow& window);
 void installWindowCommands(MainWindow& window);
+void installViewCommands(MainWindow& window);
 
 }  // namespace zembu::app

@@ -11,16 +11,22 @@
 #include <QPixmap>
 #include <QProgressBar>
 #include <QStatusBar>
+#include <QTimer>
 #include <QToolBar>
 
 #include "app/commands.h"
 #include "app/menu_layout.h"
 #include "app/qt_interaction.h"
+#include "app/reset_separators_button.h"
+#include "app/table_widget.h"
 #include "core/errors.h"
 #include "core/menu_captions.h"
 #include "core/menu_ids.h"
 #include "core/recent_files.h"
 #include "core/startup.h"
+#include "core/text.h"
+#include "view/colour_commands.h"
+#include "view/separators.h"
 
 namespace zembu::app {
 
@@ -50,13 +56,19 @@ MainWindow::MainWindow(core::Workspace& ws, core::Interaction& ui, QWidget* pare
     buildToolBar();
     buildStatusBar();
 
-    auto* area = new QWidget(this);
-    area->setObjectName("Picture1");
-    area->setAutoFillBackground(true);
-    QPalette palette = area->palette();
-    palette.setColor(QPalette::Window, Qt::white);
-    area->setPalette(palette);
-    setTableArea(area);
+    table_ = new TableWidget(ws_, this);
+    setCentralWidget(table_);
+    connect(table_, &TableWidget::tableChanged, this, [this](const view::MouseResult& result) {
+        if (result.movedToEnd) restartMoveToEndTimer();
+        refresh();
+    });
+    moveToEndTimer_ = new QTimer(this);
+    moveToEndTimer_->setSingleShot(true);
+    moveToEndTimer_->setInterval(20000);
+    connect(moveToEndTimer_, &QTimer::timeout, this, [this] {
+        ws_.moveToEndMode = false;
+        statusPanel_->clear();
+    });
 
     if (auto* qtUi = dynamic_cast<QtInteraction*>(&ui_)) {
         qtUi->setParentWidget(this);
@@ -150,6 +162,8 @@ void MainWindow::buildToolBar() {
     check1_->setObjectName("Check1");
     check1_->setToolTip("Separator hierarchy");
     bar->addWidget(check1_);
+    image18_ = new ResetSeparatorsButton(bar);
+    bar->addWidget(image18_);
 
     connect(combo1_, &QComboBox::currentIndexChanged, this, &MainWindow::Combo1_Click);
     connect(combo2_, &QComboBox::currentIndexChanged, this, &MainWindow::Combo2_click);
@@ -167,7 +181,13 @@ void MainWindow::buildStatusBar() {
     progress_->setMaximumWidth(160);
     progress_->setTextVisible(true);
     progress_->hide();
+    rowLabel_ = new QLabel(this);
+    rowLabel_->setObjectName("rowLabel");
+    releveLabel_ = new QLabel(this);
+    releveLabel_->setObjectName("releveLabel");
     statusBar()->addWidget(statusPanel_, 1);
+    statusBar()->addPermanentWidget(releveLabel_);
+    statusBar()->addPermanentWidget(rowLabel_);
     statusBar()->addPermanentWidget(progress_);
 }
 
@@ -192,9 +212,31 @@ void MainWindow::runCommand(const std::function<void()>& command) {
     refresh();
 }
 
-void MainWindow::setTableArea(QWidget* widget) {
-    tableArea_ = widget;
-    setCentralWidget(widget);
+void MainWindow::restartMoveToEndTimer() {
+    if (ws_.moveToEndMode) {
+        statusPanel_->setText(QString::fromUtf8(view::MoveToEndStatus));
+        moveToEndTimer_->start();
+    } else {
+        statusPanel_->clear();
+        moveToEndTimer_->stop();
+    }
+}
+
+void MainWindow::aktualradek() {
+    const core::Table& t = ws_.table;
+    if (ws_.CurrentRow >= 1 && ws_.CurrentRow <= t.SpeciesCount) {
+        const std::string name(core::trim(t.SpeciesInfo[ws_.CurrentRow].name));
+        rowLabel_->setText(QString("Row %1: %2 (%3)")
+                               .arg(ws_.CurrentRow)
+                               .arg(QString::fromStdString(core::codePageToUtf8(name)))
+                               .arg(t.SpeciesLayer[ws_.CurrentRow]));
+    } else {
+        rowLabel_->clear();
+    }
+    if (ws_.CurrentReleve >= 1 && ws_.CurrentReleve <= t.ReleveRecordCount)
+        releveLabel_->setText(QString("Relevé %1").arg(ws_.CurrentReleve));
+    else
+        releveLabel_->clear();
 }
 
 void MainWindow::setMenuAboutToShow(std::function<void(const QString&)> hook) { menuAboutToShow_ = std::move(hook); }
@@ -229,7 +271,10 @@ void MainWindow::refresh() {
         if (shown) a->setText(QString("&%1 %2").arg(i + 1).arg(QString::fromStdString(recent[i])));
     }
     syncControls();
-    if (tableArea_) tableArea_->update();
+    aktualradek();
+    if (QAction* selected = action(core::menu::RemoveSelectedSeparators))
+        selected->setEnabled(ws_.separatorHierarchy && commands_.count(core::menu::RemoveSelectedSeparators));
+    if (table_) table_->refreshView();
 }
 
 void MainWindow::zapni_menu() {
@@ -263,15 +308,13 @@ void MainWindow::Combo3_Click(int entry) {
 
 void MainWindow::Combo4_Click(int position) {
     if (syncing_ || position < 0) return;
-    ws_.separatorLevel = position + 1;
-    ws_.settings.setValue(core::setting::SeparatorHierarchyValue, std::to_string(position));
+    view::Combo4_Click(ws_, position);
     refresh();
 }
 
 void MainWindow::Check1_Click(bool on) {
     if (syncing_) return;
-    ws_.separatorHierarchy = on;
-    ws_.settings.setValue(core::setting::SeparatorHierarchy, on ? "1" : "0");
+    view::Check1_Click(ws_, on);
     refresh();
 }
 

@@ -18,8 +18,12 @@ class QComboBox;
 class QLabel;
 class QMenu;
 class QProgressBar;
+class QTimer;
 
 namespace zembu::app {
+
+class TableWidget;
+class ResetSeparatorsButton;
 
 class MainWindow : public QMainWindow {
     Q_OBJECT
@@ -40,9 +44,12 @@ public:
     // Renews caption, menu captions and states, colour boxes and the table view.
     void refresh();
 
-    // The central widget that shows the table; replaceable by the table view.
-    QWidget* tableArea() const { return tableArea_; }
-    void setTableArea(QWidget* widget);
+    // Picture1, the widget that shows the table.
+    TableWidget* tableWidget() const { return table_; }
+    // The "Reset separators" toolbar image.
+    ResetSeparatorsButton* resetSeparatorsButton() const { return image18_; }
+    // Restarts (or stops) the 20-second timer of the move-to-end mode.
+    void restartMoveToEndTimer();
 
     // zapni_menu / vypni_menu: the menus and scroll bars on / off (while a
     // scroll-bar button repeats).
@@ -59,6 +66,8 @@ public:
     QComboBox* separatorLevelList() const { return combo4_; }
     QCheckBox* hierarchySwitch() const { return check1_; }
     QLabel* statusPanel() const { return statusPanel_; }
+    QLabel* rowLabel() const { return rowLabel_; }
+    QLabel* releveLabel() const { return releveLabel_; }
 
 protected:
     void closeEvent(QCloseEvent* event) override;
@@ -69,6 +78,8 @@ private:
     void buildStatusBar();
     QMenu* menuFor(const QString& path);
     void syncControls();
+    // aktualradek: the labels of the current species row and relevé.
+    void aktualradek();
 
     void Combo1_Click(int entry);
     void Combo2_click(int entry);
@@ -82,7 +93,11 @@ private:
     std::map<QString, QMenu*> menus_;
     std::map<std::string, std::function<void()>> commands_;
     std::function<void(const QString&)> menuAboutToShow_;
-    QWidget* tableArea_ = nullptr;
+    TableWidget* table_ = nullptr;
+    ResetSeparatorsButton* image18_ = nullptr;
+    QTimer* moveToEndTimer_ = nullptr;
+    QLabel* rowLabel_ = nullptr;
+    QLabel* releveLabel_ = nullptr;
     QComboBox* combo1_ = nullptr;
     QComboBox* combo2_ = nullptr;
     QComboBox* combo3_ = nullptr;
