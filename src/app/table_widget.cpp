@@ -30,8 +30,6 @@ Qt::PenStyle penStyle(view::LineStyle style) {
     return Qt::SolidLine;
 }
 
-constexpr double kBodyTop = 6.7;  // body rows start 6.7 row heights below the top
-
 }  // namespace
 
 TableWidget::TableWidget(core::Workspace& ws, QWidget* parent) : QAbstractScrollArea(parent), ws_(ws) {
@@ -128,17 +126,29 @@ void TableWidget::paintEvent(QPaintEvent*) {
     p.drawText(left, rowTop(5.2) + metrics.ascent(), QString::fromStdString(screen.speciesText));
     p.restore();
 
+    // The short-head lines under the head, the field names in the blank area.
+    bodyTop_ = screen.bodyTop;
+    p.setPen(QColor(0x30, 0x30, 0x90));
+    for (size_t i = 0; i < screen.shortHeadLines.size(); ++i) {
+        const int y = rowTop(6.7 + static_cast<double>(i)) + metrics.ascent();
+        p.drawText(left, y, tableText(screen.shortHeadLines[i]));
+        p.save();
+        p.setClipRect(0, 0, left + (screen.prefixWidth - 1) * cw, height);
+        p.drawText(left, y, tableText(screen.shortHeadLabels[i]));
+        p.restore();
+    }
+
     // Body rows in their species colours.
     for (size_t i = 0; i < screen.rows.size(); ++i) {
         const view::ScreenRow& row = screen.rows[i];
         p.setPen(qColour(row.colour));
-        p.drawText(left, rowTop(kBodyTop + static_cast<double>(i)) + metrics.ascent(), tableText(row.text));
+        p.drawText(left, rowTop(screen.bodyTop + static_cast<double>(i)) + metrics.ascent(), tableText(row.text));
     }
 
     // Layer band and relevé colours, combined with the text so it stays readable.
     p.setCompositionMode(QPainter::RasterOp_SourceAndDestination);
     if (!screen.rows.empty()) {
-        const int bodyTop = rowTop(kBodyTop);
+        const int bodyTop = rowTop(screen.bodyTop);
         p.fillRect(left + screen.layerBandStart * cw, bodyTop, screen.layerBandWidth * cw,
                    rowTop(static_cast<double>(screen.rows.size())), qColour(screen.layerBandColour));
     }
@@ -149,7 +159,7 @@ void TableWidget::paintEvent(QPaintEvent*) {
     // Separators.
     for (const view::ScreenSeparator& line : screen.speciesSeparators) {
         p.setPen(QPen(qColour(line.colour), 1, penStyle(line.style)));
-        const int y = rowTop(kBodyTop + line.offset + 1) - 1;
+        const int y = rowTop(screen.bodyTop + line.offset + 1) - 1;
         p.drawLine(0, y, width, y);
     }
     for (const view::ScreenSeparator& line : screen.releveSeparators) {
@@ -179,13 +189,14 @@ view::TableHit TableWidget::hitAt(QPoint position) const {
     }
     view::TableHit hit;
     const double rows = static_cast<double>(position.y()) / rowHeight_;
-    if (rows < kBodyTop) {
+    if (rows < 6.7) {
         hit.area = column > 0 ? view::TableHit::Area::Head : view::TableHit::Area::None;
         hit.column = std::max(0, column);
         return hit;
     }
+    if (rows < bodyTop_) return hit;  // on the short-head lines
     hit.area = view::TableHit::Area::Body;
-    hit.row = v.topRow + static_cast<int32_t>(rows - kBodyTop);
+    hit.row = v.topRow + static_cast<int32_t>(rows - bodyTop_);
     if (hit.row > t.SpeciesCount) hit.area = view::TableHit::Area::None;
     hit.column = std::max(0, column);
     return hit;
@@ -198,7 +209,7 @@ int TableWidget::layerEdgeX() const {
 }
 
 TableWidget::WidthDrag TableWidget::widthEdgeAt(QPoint position) const {
-    if (position.y() >= kBodyTop * rowHeight_ && ws_.table.ReleveCount > 0) {
+    if (position.y() >= bodyTop_ * rowHeight_ && ws_.table.ReleveCount > 0) {
         if (std::abs(position.x() - nameEdgeX()) <= 3) return WidthDrag::Name;
         if (std::abs(position.x() - layerEdgeX()) <= 3) return WidthDrag::Layer;
     }

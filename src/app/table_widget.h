@@ -73,6 +73,7 @@ private:
     int charWidth_ = 8;
     int rowHeight_ = 16;
     WidthDrag widthDrag_ = WidthDrag::None;
+    double bodyTop_ = 6.7;  // where the last paint put the first body row, in row heights
 };
 
 }  // namespace zembu::app

@@ -6,6 +6,7 @@
 #include "core/index_code.h"
 #include "core/text.h"
 #include "core/workspace.h"
+#include "view/short_head_view.h"
 
 namespace zembu::view {
 
@@ -39,19 +40,6 @@ LineStyle separatorStyle(int level) {
 bool usesDisplayTable(const core::Workspace& ws) {
     const std::string& font = ws.display.fontName;
     return std::string_view(core::trim(font)).empty() || core::startsWithIgnoreCase(font, "COURIER NEW");
-}
-
-std::string headCharacters(const std::string& value) { return core::rightJustify(value, 6); }
-
-std::array<std::string, 6> hlavickared(const core::Workspace& ws) {
-    const core::Table& t = ws.table;
-    std::array<std::string, 6> lines;
-    for (auto& line : lines) line.assign(static_cast<size_t>(t.ReleveCount), ' ');
-    for (int32_t k = 1; k <= t.ReleveCount; ++k) {
-        const std::string chars = headCharacters(t.ReleveHead[t.ReleveOrder[k].record]);
-        for (int c = 0; c < 6; ++c) lines[5 - c][k - 1] = chars[c];
-    }
-    return lines;
 }
 
 namespace {
@@ -98,12 +86,25 @@ TableScreen buildTableScreen(const core::Workspace& ws, const Viewport& requeste
     screen.speciesText = "Species" + core::withLeadingBlank(t.SpeciesCount);
 
     const int32_t lastColumn = std::min<int32_t>(t.ReleveCount, v.firstColumn + v.visibleColumns - 1);
-    const int32_t lastRow = std::min<int32_t>(t.SpeciesCount, v.topRow + v.visibleRows - 1);
+
+    // The short-head lines come first under the head.
+    int32_t bodyRowsAvailable = v.visibleRows;
+    if (ws.shortHead.shown) {
+        const ShortHeadView shortHead = buildShortHeadView(ws, v.firstColumn, v.visibleColumns);
+        for (size_t i = 0; i < shortHead.lines.size(); ++i) {
+            screen.shortHeadLabels.push_back(shortHead.labels[i]);
+            screen.shortHeadLines.push_back(std::string(static_cast<size_t>(screen.prefixWidth), ' ') + shortHead.lines[i]);
+        }
+        const auto taken = static_cast<int32_t>(screen.shortHeadLines.size());
+        screen.bodyTop += taken + (taken > 0 ? 0.3 : 0.0);
+        bodyRowsAvailable = std::max<int32_t>(0, v.visibleRows - taken - (taken > 0 ? 1 : 0));
+    }
+    const int32_t lastRow = std::min<int32_t>(t.SpeciesCount, v.topRow + bodyRowsAvailable - 1);
 
     // Head: the first character of each value on top, the last at the bottom.
     for (auto& row : screen.headRows) row.assign(static_cast<size_t>(screen.prefixWidth + v.visibleColumns), ' ');
     for (int32_t k = v.firstColumn; k <= lastColumn; ++k) {
-        const std::string chars = headCharacters(t.ReleveHead[t.ReleveOrder[k].record]);
+        const std::string chars = core::rightJustify(t.ReleveHead[t.ReleveOrder[k].record], 6);
         for (int c = 0; c < 6; ++c) screen.headRows[c][screen.prefixWidth + (k - v.firstColumn)] = chars[c];
     }
 

@@ -74,6 +74,11 @@ struct TableScreen {
     std::vector<ScreenBand> releveBands;   // coloured visible columns
     std::vector<ScreenSeparator> speciesSeparators;
     std::vector<ScreenSeparator> releveSeparators;
+    // The short-head view under the head ("Short head" ticked): one line per
+    // character of the chosen header fields, the field name in the blank area.
+    std::vector<std::string> shortHeadLabels;
+    std::vector<std::string> shortHeadLines;
+    double bodyTop = 6.7;                  // row heights from the top to the first body row
     int32_t layerBandColour = 0xF2F2F2;    // grey of the layer-label band
     int layerBandStart = 0;                // character column where the layer field starts
     int layerBandWidth = 0;
@@ -84,15 +89,9 @@ struct TableScreen {
 // character is shown.
 bool usesDisplayTable(const core::Workspace& ws);
 
-// vykresleni2's table view: one screen of the table.
+// vykresleni2's table view: one screen of the table. viewport.visibleRows is
+// the number of rows that fit under the head; short-head lines take their
+// share of them.
 TableScreen buildTableScreen(const core::Workspace& ws, const Viewport& viewport);
-
-// The six characters of a head value as the head shows them: right-justified
-// in 6 (a longer value keeps its first 6).
-std::string headCharacters(const std::string& value);
-
-// hlavickared: the six head lines of the whole table (line 1 holds the last
-// character of every head value). Index 0 is head line 1.
-std::array<std::string, 6> hlavickared(const core::Workspace& ws);
 
 }  // namespace zembu::view

@@ -4,6 +4,7 @@
 #include "support/test_support.h"
 #include "view/display_scale.h"
 #include "view/layer_labels.h"
+#include "view/head_lines.h"
 #include "view/table_screen.h"
 
 using namespace zembu;
@@ -84,7 +85,7 @@ TEST_F(TableScreenTest, HeadShowsValuesVerticallyWithCaptionAndCounts) {
     }
     EXPECT_EQ(column1, "    11");
     EXPECT_EQ(column2, "123456");
-    const auto lines = view::hlavickared(ws);
+    const auto lines = view::hlavickared(ws.table);
     EXPECT_EQ(lines[0], "1634");  // head line 1 holds the last characters
     EXPECT_EQ(lines[5], " 1  ");
 }
