@@ -6,6 +6,7 @@ const std::vector<CommandInstaller>& commandInstallers() {
     static const std::vector<CommandInstaller> installers = {
         installInfoCommand,
         installConvertCommand,
+        installTwinspanCommand,
     };
     return installers;
 }

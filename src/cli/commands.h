@@ -16,5 +16,6 @@ const std::vector<CommandInstaller>& commandInstallers();
 // Subcommands.
 void installInfoCommand(CLI::App& app, CliContext& context);
 void installConvertCommand(CLI::App& app, CliContext& context);
+void installTwinspanCommand(CLI::App& app, CliContext& context);
 
 }  // namespace zembu::cli
