@@ -1,5 +1,8 @@
 #include "classification/twinspan/console_program.h"
 
+#include <algorithm>
+#include <cctype>
+
 #include "classification/twinspan/dialogue.h"
 #include "classification/twinspan/printed_output.h"
 #include "classification/twinspan/punched_file.h"
@@ -32,9 +35,16 @@ fs::path locateInputFile(const fs::path& typed) {
 }
 
 fs::path outputFileFor(const fs::path& input, const std::string& extension) {
-    const std::string name = input.filename().string();
-    const bool lower = core::upperAscii(name) != name;
-    return input.parent_path() / (input.stem().string() + "." + (lower ? core::lowerAscii(extension) : core::upperAscii(extension)));
+    // The letter case of the input's extension decides, or of its name when
+    // the extension has no letters.
+    auto hasLetters = [](const std::string& text) {
+        return std::any_of(text.begin(), text.end(), [](unsigned char c) { return std::isalpha(c) != 0; });
+    };
+    const std::string ext = input.extension().string();
+    const std::string basis = hasLetters(ext) ? ext : input.stem().string();
+    const bool lower = core::upperAscii(basis) != basis;
+    return input.parent_path() /
+           (input.stem().string() + "." + (lower ? core::lowerAscii(extension) : core::upperAscii(extension)));
 }
 
 TwinspanResult classifyAndWrite(const fs::path& input, const CondensedData& data, const Parameters& parameters) {

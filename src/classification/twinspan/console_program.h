@@ -18,8 +18,8 @@ namespace zembu::classification::twinspan {
 std::filesystem::path locateInputFile(const std::filesystem::path& typed);
 
 // An output file beside the input, named from its base name with the given
-// extension in the letter case of the input's name ("twtwtw.cc!" ->
-// "twtwtw.pun", "TWTWTW.CC!" -> "TWTWTW.PUN").
+// extension in the letter case of the input's extension ("twtwtw.cc!" ->
+// "twtwtw.pun", "TWTWTW.CC!" -> "TWTWTW.PUN", "six.PUN" -> "six.TWI").
 std::filesystem::path outputFileFor(const std::filesystem::path& input, const std::string& extension);
 
 // Classifies and writes the outputs: the .TWI always, the .PUN when wanted.

@@ -88,6 +88,8 @@ std::vector<int> Dialogue::itemList(const std::string& question) {
         if (value == -1) return items;
         if (value == 0) fail("The answer 0 to \"" + question + "\" is no item number (-1 ends the list).");
         if (value < 0) {
+            if (-value > kMaxSamples)
+                fail("The item number " + std::to_string(-value) + " in \"" + question + "\" is too large.");
             if (items.empty() || -value < items.back())
                 fail("The range end " + std::to_string(value) + " in \"" + question + "\" does not follow a smaller number.");
             for (long long k = items.back() + 1; k <= -value; ++k) items.push_back(static_cast<int>(k));

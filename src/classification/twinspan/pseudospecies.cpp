@@ -3,9 +3,11 @@
 #include <algorithm>
 #include <cstdio>
 #include <cstdlib>
+#include <limits>
 #include <unordered_map>
 
 #include "classification/twinspan/record_format.h"
+#include "core/errors.h"
 
 namespace zembu::classification::twinspan {
 
@@ -112,7 +114,15 @@ PseudospeciesTable buildPseudospecies(const CondensedData& data, const Parameter
         }
     }
 
-    // Sample rows and occurrence lists in internal numbers.
+    // Sample rows and occurrence lists in internal numbers; their positions are ints.
+    long long entries = 0;
+    for (int i = 0; i < samples; ++i)
+        for (int k = occStart[i]; k < occStart[i + 1]; ++k) entries += occLevel[k];
+    if (entries > std::numeric_limits<int>::max())
+        throw core::ZembuError("The data set is too large: it makes " + std::to_string(entries) +
+                                   " pseudospecies occurrences, more than this program can hold.",
+                               "TWINSPAN");
+
     std::unordered_map<int, double> sampleWeightOf(parameters.sampleWeights.begin(), parameters.sampleWeights.end());
     t.rowStart.push_back(0);
     t.occurrenceStart.push_back(0);
