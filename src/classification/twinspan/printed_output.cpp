@@ -20,7 +20,7 @@ std::string fixed(double value, int width, int decimals) {
     return text;
 }
 
-std::string groupCode(int classNumber) { return core::leftJustify("*" + classCode(classNumber), 30); }
+std::string groupCode(int classNumber) { return core::leftJustify(std::string(1, '*').append(classCode(classNumber)), 30); }
 
 // Collects lines and joins them with CR LF.
 class Printer {

@@ -10,7 +10,7 @@ constexpr const char* kEol = "\r\n";
 
 std::string rightInt(long long value, size_t width) { return core::padLeft(std::to_string(value), width); }
 
-std::string codeField(int classNumber) { return core::leftJustify("*" + classCode(classNumber), 30); }
+std::string codeField(int classNumber) { return core::leftJustify(std::string(1, '*').append(classCode(classNumber)), 30); }
 
 std::string countLine(size_t items) { return " There are" + rightInt(static_cast<long long>(items), 6) + "  ITEMS"; }
 
@@ -20,7 +20,9 @@ std::string punchedFileText(const CondensedData& data, const TwinspanResult& res
     if (result.stoppedEarly) return {};
     const PseudospeciesTable& t = result.table;
     std::string out;
-    out += " " + core::leftJustify(data.title, 79) + kEol;
+    out += ' ';
+    out += core::leftJustify(data.title, 79);
+    out += kEol;
     out += kEol;
 
     out += std::string(" SAMPLE CLASSIFICATION") + kEol;

@@ -207,8 +207,8 @@ std::optional<DecimalValue> decimalFrom(const std::string& s, int impliedDecimal
     if (s.empty()) return DecimalValue{};
     DecimalParts parts;
     if (!splitDecimal(s, impliedDecimals, parts)) return std::nullopt;
-    std::string literal = (parts.negative ? "-" : "") + (parts.digits.empty() ? std::string("0") : parts.digits) +
-                          "e" + std::to_string(parts.exponent);
+    std::string literal = parts.negative ? "-" : "";
+    literal.append(parts.digits.empty() ? "0" : parts.digits).append("e").append(std::to_string(parts.exponent));
     DecimalValue result;
     result.value = std::strtod(literal.c_str(), nullptr);
     if (!std::isfinite(result.value)) return std::nullopt;
