@@ -127,6 +127,21 @@ TEST(TwinspanCondensedData, BadInputIsRefusedWithItsPlace) {
                   "the sample number 1000001 exceeds the largest this program takes (1000000)");
 }
 
+TEST(TwinspanCondensedData, NamesOfEmptySamplesAfterTheLastOneAreIgnored) {
+    // Twelve sample names for data up to sample 10: the last two hold no species.
+    const CondensedData d = parseCondensedData(
+        condensed("   10    1   1.000\n    0\n",
+                  "Sp1     \n"
+                  "       1       2       3       4       5       6       7       8       9      10\n"
+                  "      11      12\n"),
+        "t.cc!");
+    ASSERT_EQ(d.sampleCount(), 10);
+    EXPECT_EQ(d.sampleNames[9], "      10");
+    // Species names beyond the largest species number would shift them: refused.
+    expectRefused(condensed("    1    1   1.000\n    0\n", "Sp1     \nSp2     \n       1\n"),
+                  "the name block is longer than the data");
+}
+
 TEST(TwinspanCondensedData, TrailingBlankLinesAndLineEndsDoNotMatter) {
     const std::string content = condensed("    1    1   1.000\n    0\n", "Sp1     \n       1\n\n  \n");
     EXPECT_NO_THROW(parseCondensedData(content, "t.cc!"));

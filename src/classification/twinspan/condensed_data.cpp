@@ -141,13 +141,23 @@ CondensedData parseCondensedData(std::string_view content, const std::string& fi
     nameLines -= lineIndex;
     const size_t speciesLines = linesFor(data.speciesCount);
     const size_t sampleLines = linesFor(data.sampleCount());
-    if (nameLines != speciesLines + sampleLines) {
+    const size_t needed = speciesLines + sampleLines;
+    // More lines are the names of samples after the last one with data (a
+    // table whose last relevés hold no species) only when the sample names
+    // read before them fill whole lines; otherwise names of species beyond
+    // the largest species number would shift every sample name.
+    bool extraSampleNames = nameLines > needed;
+    for (size_t l = speciesLines; extraSampleNames && l < needed; ++l)
+        if (core::trimRight(lines[lineIndex + l]).size() <= (kNamesPerLine - 1) * kNameWidth) extraSampleNames = false;
+    if (nameLines != needed && !extraSampleNames) {
         fail(fileName + ": the name block after the data has " + std::to_string(nameLines) + " lines, but the data need " +
              std::to_string(speciesLines) + " line(s) of species names (largest species number " +
              std::to_string(data.speciesCount) + ") and " + std::to_string(sampleLines) +
              " line(s) of sample names (largest sample number " + std::to_string(data.sampleCount()) +
-             "), 10 names to a line: the name block is " + (nameLines < speciesLines + sampleLines ? "shorter" : "longer") +
-             " than the data.");
+             "), 10 names to a line: the name block is " +
+             (nameLines < needed ? std::string("shorter than the data.")
+                                 : std::string("longer than the data (names of species after the largest species "
+                                               "number would shift the sample names).")));
     }
     data.speciesNames = namesFrom(lines, lineIndex, speciesLines, static_cast<size_t>(data.speciesCount));
     data.sampleNames = namesFrom(lines, lineIndex + speciesLines, sampleLines, data.samples.size());
