@@ -9,6 +9,8 @@
 #include "core/table_file.h"
 #include "core/text.h"
 #include "core/workspace.h"
+#include "synoptic/fidelity_settings.h"
+#include "synoptic/measure_names.h"
 
 namespace zembu::core {
 
@@ -73,6 +75,10 @@ void Form_Load(Workspace& ws, Interaction& ui) {
         view::applyDisplayFont(ws.display.displayTable, ws.display.displayFont,
                                ws.settings.value(setting::UserDefinedScale));
     }
+
+    // The fidelity measure list and the status text of the fidelity setting.
+    ws.fidelityMeasureNames = synoptic::statistica();
+    ws.fidelityStatus = synoptic::nazevpole(synoptic::readFidelitySettings(ws.settings));
 
     // 12. The empty table.
     ws.CurrentRow = 1;

@@ -107,6 +107,10 @@ public:
     HeadKind head = HeadKind::RunningNumber;
     int headMode = 1;
     std::string headCaption = "Running number:";
+    // Entries of the fidelity measure list and the status text of the
+    // fidelity setting (statistica, nazevpole).
+    std::vector<std::string> fidelityMeasureNames;
+    std::string fidelityStatus;
 
     int64_t startTime = 0;           // seconds since midnight at start
     std::string versionText;

@@ -1,0 +1,31 @@
+#pragma once
+// Cover statistics of one species in one relevé group: median, modus,
+// Zlatník's combined value and Barkman's total cover value. Histograms hold
+// hist[p] = occurrences with cover percentage p (1..100) and hist[0] = all
+// occurrences with a cover of at least 1 %.
+
+#include <cstdint>
+
+namespace zembu::synoptic {
+
+inline constexpr int HistogramSize = 101;
+
+// Median of the cover percentages, for hist[0] >= 1. With an even number of
+// values it is the mean of the two middle percentages, so it may end in .5.
+double medianCover(const int32_t* hist);
+
+// Modus: the percentage with the most occurrences, the smallest on ties;
+// 0 when no percentage 1..100 occurs.
+int modusCover(const int32_t* hist);
+
+// cuchal: Zlatník's combined value of constancy class and mean cover: the
+// class k = Int((count / size - 0.0001) * 5), the value from the table of
+// classes II to V against abundance classes (mean cover above 75, 50, 25, 4,
+// 2, 1); class I gives 0.1 for a positive mean cover, else 0.
+double cuchal(int32_t count, int32_t size, double meanCover);
+
+// Barkman's total cover value: sum of cover / group size, rounded to one
+// decimal (half to even).
+double barkmanCover(int64_t sumCover, int32_t size);
+
+}  // namespace zembu::synoptic
