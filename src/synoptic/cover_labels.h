@@ -12,7 +12,9 @@ class CoverLabels {
 public:
     // The labels of a stored table; a table shorter than 300 characters is
     // replaced by the default one.
-    explicit CoverLabels(std::string_view stored = {});
+    explicit CoverLabels(std::string_view stored);
+    // The default table.
+    CoverLabels() : CoverLabels(std::string_view()) {}
 
     // The label of percentage p (characters 6p + 1 .. 6p + 6), trimmed; empty
     // beyond the table.

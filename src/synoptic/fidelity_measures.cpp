@@ -1,5 +1,6 @@
 #include "synoptic/fidelity_measures.h"
 
+#include <algorithm>
 #include <cmath>
 
 #include "core/text.h"
@@ -27,6 +28,19 @@ double share(double a, double b) { return b == 0 ? 0 : a / b; }
 double sharedG(double oa, double a, double oc, double c, double ob, double b, double od, double d) {
     return 2 * (logTerm(oa, 2 * a, a + c) + logTerm(oc, 2 * c, a + c) + logTerm(ob, 2 * b, b + d) +
                 logTerm(od, 2 * d, b + d));
+}
+
+bool whole(double x) { return x == std::nearbyint(x); }
+
+// Fisher's test of measure 13. Rescaled or weighted counts are rounded to
+// whole numbers; rounding them one by one can push np just outside what the
+// rounded margins allow, so it is then brought back to the nearest possible count.
+FisherResult fisherOnCounts(double N, double Np, double n, double np) {
+    if (whole(N) && whole(Np) && whole(n) && whole(np)) return hypocas(N, Np, n, np);
+    const auto round = [](double x) { return static_cast<double>(core::roundHalfEven(x)); };
+    N = round(N), Np = round(Np), n = round(n), np = round(np);
+    np = std::clamp(np, std::max(0.0, Np + n - N), std::min(Np, n));
+    return hypocas(N, Np, n, np);
 }
 
 bool cappedMeasure(int measure) { return measure != PhiCoefficient && measure != DufreneLegendre; }
@@ -116,7 +130,7 @@ FidelityResult uvalue(const FidelitySettings& settings, double N, double Np, dou
         if (varH > 0) v = (np - E) / std::sqrt(varH);
         break;
     case FisherExactTest: {
-        const FisherResult fisher = hypocas(N, Np, n, np);
+        const FisherResult fisher = fisherOnCounts(N, Np, n, np);
         if (fisher.ok()) v = fisher.minusLog10P;
         else result.fisherProblem = fisher.problem;
         break;

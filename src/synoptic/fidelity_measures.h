@@ -35,7 +35,9 @@ struct FidelityResult {
 // (Dufrene-Legendre). With the veto on and counts given, a defined value whose
 // Fisher test gives -log10 P below the threshold becomes -0.00001.
 //
-// Measure 13 tests the (possibly rescaled) counts rounded to whole numbers.
+// Measure 13 tests the counts as they are when they are whole numbers;
+// rescaled or weighted counts are rounded (half to even), with np kept within
+// what the rounded margins allow.
 FidelityResult uvalue(const FidelitySettings& settings, double N, double Np, double n, double np, int kind,
                       const FisherCounts* veto = nullptr);
 
