@@ -7,6 +7,7 @@ const std::vector<CommandInstaller>& commandInstallers() {
         installInfoCommand,
         installConvertCommand,
         installTwinspanCommand,
+        installFidelityCommand,
     };
     return installers;
 }

@@ -2,6 +2,8 @@
 // The subcommands of zembu-cli. Each installer adds one subcommand (its
 // options and the callback that runs it) to the application.
 
+#include <optional>
+#include <string>
 #include <vector>
 
 #include "cli/cli_app.h"
@@ -17,5 +19,11 @@ const std::vector<CommandInstaller>& commandInstallers();
 void installInfoCommand(CLI::App& app, CliContext& context);
 void installConvertCommand(CLI::App& app, CliContext& context);
 void installTwinspanCommand(CLI::App& app, CliContext& context);
+// A number as the tool prints it for scripts: the shortest text that reads
+// back as the same double; "---" for no value.
+std::string fullPrecision(std::optional<double> value);
+
+// The installers.
+void installFidelityCommand(CLI::App& app, CliContext& context);
 
 }  // namespace zembu::cli
