@@ -25,27 +25,27 @@ GroupCounts::GroupCounts(const GroupData& groups, const FidelitySettings& settin
 void GroupCounts::AC_partial_fidelity() {
     std::fill(count_.begin(), count_.end(), 0);
     std::fill(weight_.begin(), weight_.end(), 0.0);
+    totalsDone_ = false;
+}
+
+void GroupCounts::sumTotals() const {
     std::fill(total_.begin(), total_.end(), 0.0);
     std::fill(scaledTotal_.begin(), scaledTotal_.end(), 0.0);
     std::fill(adjustedTotal_.begin(), adjustedTotal_.end(), 0.0);
     std::fill(countTotal_.begin(), countTotal_.end(), 0);
-}
-
-void GroupCounts::AD_partial_fidelity(int32_t g, double w) {
-    const int32_t r = groups_.referenceOf[g];
-    weight_[g] += w;
-    ++count_[g];
-    total_[r] += w;
-    ++countTotal_[r];
-    scaledTotal_[r] += w * scale_[g];
-    adjustedTotal_[r] += w * scaleAdjusted_[g];
-}
-
-double GroupCounts::weightOf(int coverPercent) const {
-    return settings_.withCover && coverPercent >= 1 ? covirs(settings_.coverTransformation, coverPercent) : 1.0;
+    for (int32_t g = 1; g <= groups_.groupCount; ++g) {
+        const int32_t r = groups_.referenceOf[g];
+        const double w = weight_[g];
+        total_[r] += w;
+        countTotal_[r] += count_[g];
+        scaledTotal_[r] += w * scale_[g];
+        adjustedTotal_[r] += w * scaleAdjusted_[g];
+    }
+    totalsDone_ = true;
 }
 
 FidelityInputs GroupCounts::AE_partial_fidelity(int32_t g) const {
+    if (!totalsDone_) sumTotals();
     const int32_t r = groups_.referenceOf[g];
     FidelityInputs in;
     in.N = groups_.referenceSize[r];
@@ -57,7 +57,7 @@ FidelityInputs GroupCounts::AE_partial_fidelity(int32_t g) const {
 }
 
 FidelityResult GroupCounts::Fidelity(int32_t g) const {
-    const FidelityInputs in = AE_partial_fidelity(g);
+    const FidelityInputs in = AE_partial_fidelity(g);  // sums the totals first
     const int kind = settings_.kind;
     if (kind != ModifiedFidelity) return uvalue(settings_, in.N, in.Np, in.n, in.np, kind, &in.fisher);
 

@@ -15,6 +15,7 @@ SynopticCalculator::SynopticCalculator(const core::Table& table, const SynopticS
       settings_(settings),
       type_(type),
       needsFidelity_(type == FidelityTable || (type == CombinedTable && settings.combinedForm != 6)),
+      needsCovers_((type >= MaximumCover && type <= BarkmanCover) || (type == CombinedTable && settings.combinedForm == 6)),
       needsHistogram_(type == MedianCover || type == ModusCover),
       groups_(prepareGroups(table, settings.grouping, settings.fidelity.adjustedNMinus1)),
       counts_(groups_, settings.fidelity) {
@@ -26,38 +27,56 @@ SynopticCalculator::SynopticCalculator(const core::Table& table, const SynopticS
     if (needsHistogram_) histogram_.assign(K * HistogramSize, 0);
 }
 
+template <bool Weighted, bool Covers>
+void SynopticCalculator::countCells(const std::string& cells) {
+    const int32_t* groupOf = groups_.groupOfRecord.data();
+    const int32_t lastRecord = static_cast<int32_t>(groups_.groupOfRecord.size()) - 1;
+    const char* cell = cells.data();
+    const char* end = cell + static_cast<size_t>(core::cellCount(cells)) * core::CellSize;
+    for (; cell != end; cell += core::CellSize) {
+        const int32_t rec = core::unkod(cell);
+        if (rec < 1 || rec > lastRecord) continue;
+        const int32_t g = groupOf[rec];
+        if (g == 0) continue;
+        const int p = core::coverPercent(cell[3]);
+        if constexpr (Weighted) counts_.AD_partial_fidelity(g, counts_.weightOf(p));
+        else counts_.AD_partial_fidelity(g);
+        if constexpr (Covers) {
+            if (p >= 1) {
+                maxCover_[g] = std::max(maxCover_[g], p);
+                minCover_[g] = minCover_[g] == 0 ? p : std::min(minCover_[g], p);
+                sumCover_[g] += p;
+                ++coverCount_[g];
+                if (needsHistogram_) {
+                    int32_t* hist = &histogram_[static_cast<size_t>(g) * HistogramSize];
+                    ++hist[std::min(p, HistogramSize - 1)];
+                    ++hist[0];
+                }
+            }
+        }
+    }
+}
+
 void SynopticCalculator::countRow(int32_t row) {
     counts_.AC_partial_fidelity();
-    std::fill(maxCover_.begin(), maxCover_.end(), 0);
-    std::fill(minCover_.begin(), minCover_.end(), 0);
-    std::fill(sumCover_.begin(), sumCover_.end(), 0);
-    std::fill(coverCount_.begin(), coverCount_.end(), 0);
-    if (needsHistogram_) std::fill(histogram_.begin(), histogram_.end(), 0);
+    if (needsCovers_) {
+        std::fill(maxCover_.begin(), maxCover_.end(), 0);
+        std::fill(minCover_.begin(), minCover_.end(), 0);
+        std::fill(sumCover_.begin(), sumCover_.end(), 0);
+        std::fill(coverCount_.begin(), coverCount_.end(), 0);
+        if (needsHistogram_) std::fill(histogram_.begin(), histogram_.end(), 0);
+    }
 
     const int32_t s = table_.SpeciesInfo[row].record;
     if (s < 1 || s > table_.MaxSpecies) return;
     const std::string& cells = table_.SpeciesData[s];
-    const int n = core::cellCount(cells);
-    const int32_t lastRecord = static_cast<int32_t>(groups_.groupOfRecord.size()) - 1;
-    for (int c = 0; c < n; ++c) {
-        const int32_t rec = core::cellRecord(cells, c);
-        if (rec < 1 || rec > lastRecord) continue;
-        const int32_t g = groups_.groupOfRecord[rec];
-        if (g == 0) continue;
-        const int p = core::coverPercent(core::cellCoverByte(cells, c));
-        counts_.AD_partial_fidelity(g, counts_.weightOf(p));
-        if (p >= 1) {
-            maxCover_[g] = std::max(maxCover_[g], p);
-            minCover_[g] = minCover_[g] == 0 ? p : std::min(minCover_[g], p);
-            sumCover_[g] += p;
-            ++coverCount_[g];
-            if (needsHistogram_) {
-                int32_t* hist = &histogram_[static_cast<size_t>(g) * HistogramSize];
-                ++hist[std::min(p, HistogramSize - 1)];
-                ++hist[0];
-            }
-        }
-    }
+    // One pass over the occurrences; the loop is chosen once so that it does
+    // only the work this view needs.
+    const bool weighted = settings_.fidelity.withCover;
+    if (weighted && needsCovers_) countCells<true, true>(cells);
+    else if (weighted) countCells<true, false>(cells);
+    else if (needsCovers_) countCells<false, true>(cells);
+    else countCells<false, false>(cells);
 }
 
 GroupStatistics SynopticCalculator::statistics(int32_t g) const {

@@ -36,16 +36,20 @@ public:
     // The cells of species row i, one per group (index 0 is group 1).
     void computeRow(int32_t row, std::vector<SynopticCell>& cells);
 
-    // The statistics of the last computed row in group g (1..K).
+    // The statistics of the last computed row in group g (1..K); the cover
+    // statistics only in the views that show cover.
     GroupStatistics statistics(int32_t g) const;
 
 private:
     void countRow(int32_t row);
+    template <bool Weighted, bool Covers>
+    void countCells(const std::string& cells);
 
     const core::Table& table_;
     SynopticSettings settings_;
     int type_;
     bool needsFidelity_;
+    bool needsCovers_;
     bool needsHistogram_;
     GroupData groups_;
     GroupCounts counts_;
