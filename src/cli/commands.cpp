@@ -8,6 +8,8 @@ const std::vector<CommandInstaller>& commandInstallers() {
         installConvertCommand,
         installTwinspanCommand,
         installFidelityCommand,
+        installSynopticCommand,
+        installUniquenessCommand,
     };
     return installers;
 }

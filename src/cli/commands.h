@@ -25,5 +25,7 @@ std::string fullPrecision(std::optional<double> value);
 
 // The installers.
 void installFidelityCommand(CLI::App& app, CliContext& context);
+void installSynopticCommand(CLI::App& app, CliContext& context);
+void installUniquenessCommand(CLI::App& app, CliContext& context);
 
 }  // namespace zembu::cli

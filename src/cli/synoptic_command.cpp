@@ -1,0 +1,72 @@
+// zembu-cli synoptic IN.vod --type T: the synoptic table of a table file.
+
+#include <CLI/CLI.hpp>
+
+#include <memory>
+
+#include "cli/cli_interaction.h"
+#include "cli/commands.h"
+#include "cli/synoptic_options.h"
+#include "cli/table_loading.h"
+#include "cli/table_reports.h"
+#include "core/settings.h"
+#include "core/workspace.h"
+#include "synoptic/synoptic_settings.h"
+
+namespace zembu::cli {
+
+namespace {
+
+struct SynopticCommandOptions {
+    SynopticFlags flags;
+    std::string type;
+    std::optional<int> form;
+};
+
+// The synoptic type named on the command line: 1..10 or "combined"; 0 when unknown.
+int synopticType(const std::string& text) {
+    if (text == "combined") return synoptic::CombinedTable;
+    for (int type = synoptic::PercentageConstancy; type <= synoptic::BarkmanCover; ++type)
+        if (text == std::to_string(type)) return type;
+    return 0;
+}
+
+void runSynoptic(const SynopticCommandOptions& o, CliContext& context) {
+    CommandLineInteraction ui(context.err);
+    const int type = synopticType(o.type);
+    const std::unique_ptr<core::Workspace> ws = loadWorkspace(o.flags.tableFile, context.err);
+    if (!ws) {
+        context.exitCode = 1;
+        return;
+    }
+    if (const auto problem = applySynopticFlags(o.flags, *ws)) {
+        ui.message(*problem, "zembu-cli", core::MessageIcon::Critical);
+        context.exitCode = 1;
+        return;
+    }
+    if (o.form) ws->settings.setValue(core::setting::FidelityDisplayTypeCombined, std::to_string(*o.form));
+    printSynopticTable(*ws, type, context.out);
+}
+
+}  // namespace
+
+void installSynopticCommand(CLI::App& app, CliContext& context) {
+    auto options = std::make_shared<SynopticCommandOptions>();
+    CLI::App* command = app.add_subcommand(
+        "synoptic",
+        "Synoptic table of a table file, groups from its separators: one line per live species row with "
+        "its name, its layer and the cell text of every group (two columns per group in the combined table).");
+    addSynopticFlags(*command, options->flags);
+    command
+        ->add_option("--type", options->type,
+                     "1 percentage, 2 categorical, 3 absolute constancy, 4 fidelity, 5 maximum, 6 average, "
+                     "7 median, 8 modus cover, 9 Zlatnik's value, 10 Barkman's cover, or combined")
+        ->required()
+        ->check([](const std::string& text) {
+            return synopticType(text) ? std::string() : "expected 1..10 or combined, not " + text;
+        });
+    command->add_option("--form", options->form, "Form 1..6 of the combined table")->check(CLI::Range(1, 6));
+    command->callback([options, &context] { runSynoptic(*options, context); });
+}
+
+}  // namespace zembu::cli

@@ -1,0 +1,40 @@
+#pragma once
+// The settings flags shared by the synoptic and uniqueness subcommands. A
+// run starts from the program's default settings (or a settings file given
+// with --settings) and the flags override them, so a script gets the same
+// numbers whatever the user last chose in the desktop program.
+
+#include <optional>
+#include <string>
+
+namespace CLI {
+class App;
+}
+namespace zembu::core {
+class Workspace;
+}
+namespace zembu::synoptic {
+struct SynopticSettings;
+}
+
+namespace zembu::cli {
+
+struct SynopticFlags {
+    std::string tableFile;
+    std::string settingsFile;
+    std::optional<int> measure, kind, form, coverTransformation;
+    std::optional<double> groupSize, fisher;
+    std::optional<int> frequencyLimit, frequency2Limit, fidelityLimit, fidelity2Limit, coverLimit, coverLimitHigher;
+    std::optional<int> level;
+    bool hierarchy = false, sizeForTarget = false, adjusted = false, higherLevel = false;
+};
+
+// Adds the table file argument and the settings flags to a subcommand.
+void addSynopticFlags(CLI::App& command, SynopticFlags& flags);
+
+// Puts the flags into the workspace's settings and separator state and reads
+// the synoptic settings from them. Returns an error text when the settings
+// file cannot be read.
+std::optional<std::string> applySynopticFlags(const SynopticFlags& flags, core::Workspace& ws);
+
+}  // namespace zembu::cli
