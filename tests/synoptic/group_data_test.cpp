@@ -1,6 +1,5 @@
 #include <gtest/gtest.h>
 
-#include "synoptic/group_counts.h"
 #include "synoptic/group_data.h"
 #include "support/test_support.h"
 
@@ -56,32 +55,4 @@ TEST(GroupData, ProposedStandardSize) {
     const auto s = test_velikosti_Np(prepareGroups(separated(10, {{2, 1}, {5, 1}}), {}, false));
     ASSERT_TRUE(s);
     EXPECT_DOUBLE_EQ(*s, 100.0 * 5 / 10 / 2);  // groups of 2 and 3 before the last
-}
-
-TEST(GroupCounts, ModifiedFidelityBringsGroupsToTheMeanSize) {
-    // Groups of 2 and 6 relevés; the species in both relevés of group 1 and
-    // in one of group 2.
-    zembu::core::Table t = zembu::testing::tableFromCovers({{5, 5, 5, 0, 0, 0, 0, 0}});
-    t.SeparatorAfter[2] = 1;
-    FidelitySettings f;
-    f.measure = PhiCoefficient;
-    f.kind = ModifiedFidelity;
-    const GroupData groups = prepareGroups(t, {}, false);
-    GroupCounts counts(groups, f);
-    counts.AC_partial_fidelity();
-    for (int32_t g : {1, 1, 2}) counts.AD_partial_fidelity(g);
-    // Nmean = 4: group 1 counts as 4 of 4 relevés, group 2 as 4/6 of 1.
-    const double nScaled = 2 * 4.0 / 2 + 1 * 4.0 / 6;
-    EXPECT_DOUBLE_EQ(*counts.Fidelity(1).value, *uvalue(f, 8, 4, nScaled, 4, 2).value);
-    EXPECT_DOUBLE_EQ(*counts.Fidelity(2).value, *uvalue(f, 8, 4, nScaled, 4.0 / 6, 2).value);
-    const FidelityInputs in = counts.AE_partial_fidelity(2);
-    EXPECT_EQ(in.N, 8);
-    EXPECT_EQ(in.Np, 6);
-    EXPECT_EQ(in.n, 3);
-    EXPECT_EQ(in.np, 1);
-    EXPECT_EQ(in.fisher.n, 3);
-    // Cleared for the next species.
-    counts.AC_partial_fidelity();
-    EXPECT_EQ(counts.count(1), 0);
-    EXPECT_FALSE(counts.Fidelity(1).value);
 }

@@ -98,21 +98,6 @@ TEST(SynopticCells, CoverViewsShowTheirLabels) {
     EXPECT_EQ(CoverLabels().table().size(), 606u);
 }
 
-TEST(SynopticCells, HighlightClasses) {
-    SynopticSettings s;
-    s.frequencyLimit = 20;
-    s.frequency2Limit = 60;
-    EXPECT_EQ(synopticCell(PercentageConstancy, Group(10, {}, 1).stats, s).highlight, Plain);
-    EXPECT_EQ(synopticCell(PercentageConstancy, Group(10, {}, 2).stats, s).highlight, FirstThreshold);
-    EXPECT_EQ(synopticCell(PercentageConstancy, Group(10, {}, 6).stats, s).highlight, SecondThreshold);
-    s.coverLimit = 10;
-    s.coverLimitHigher = 50;
-    EXPECT_EQ(synopticCell(MaximumCover, Group(10, {15}).stats, s).highlight, FirstThreshold);
-    // Absent values are never highlighted, whatever the thresholds.
-    s.frequencyLimit = s.frequency2Limit = 0;
-    EXPECT_EQ(synopticCell(PercentageConstancy, Group(10, {}).stats, s).highlight, Plain);
-}
-
 TEST(SynopticCells, FidelityTexts) {
     EXPECT_EQ(fidelityTableText(45.25), "  45.3");
     EXPECT_EQ(fidelityTableText(100.0), " 100.0");
@@ -123,29 +108,6 @@ TEST(SynopticCells, FidelityTexts) {
     EXPECT_EQ(fidelityPartText(0.5), "  0.5");
     EXPECT_EQ(fidelityPartText(0.25), "  0.2");
     EXPECT_EQ(fidelityPartText(-3.0), "  ---");
-}
-
-TEST(SynopticCells, CombinedForms) {
-    SynopticSettings s;
-    s.fidelityLimit = 20;
-    s.fidelity2Limit = 50;
-    s.frequencyLimit = 40;
-    s.frequency2Limit = 80;
-    Group g(10, {5, 25, 25, 10, 30, 40});  // 60 %
-    g.stats.fidelity = 35.04;
-    EXPECT_EQ(combinedCell(1, g.stats, s), (SynopticCell{{"60", 1}, {" *", 1}}));
-    EXPECT_EQ(combinedCell(2, g.stats, s), (SynopticCell{{"III", 1}, {" 35.0", 1}}));
-    EXPECT_EQ(combinedCell(3, g.stats, s), (SynopticCell{{"III", 1}, {" *", 1}}));
-    EXPECT_EQ(combinedCell(4, g.stats, s), (SynopticCell{{" 35.0", 1}, {"60", 1}}));
-    EXPECT_EQ(combinedCell(5, g.stats, s), (SynopticCell{{" 35.0", 1}, {" *", 1}}));
-    EXPECT_EQ(combinedCell(6, g.stats, s), (SynopticCell{{"60", 1}, {"5-40", 0}}));
-    g.stats.fidelity = 60;
-    EXPECT_EQ(combinedCell(1, g.stats, s).second.text, " **");
-    g.stats.fidelity = 3;
-    EXPECT_EQ(combinedCell(1, g.stats, s).second.text, "  ");
-    EXPECT_EQ(combinedCell(5, Group(10, {1}).stats, s).second.text, " ");
-    EXPECT_EQ(combinedCell(6, Group(10, {0}).stats, s).second.text, ".");
-    EXPECT_EQ(combinedCell(6, Group(10, {7, 7}).stats, s).second.text, "7");
 }
 
 TEST(SynopticTitles, NameTheKindMeasureColumnsAndVeto) {
