@@ -28,4 +28,8 @@ void installFidelityCommand(CLI::App& app, CliContext& context);
 void installSynopticCommand(CLI::App& app, CliContext& context);
 void installUniquenessCommand(CLI::App& app, CliContext& context);
 
+// A number as the tool prints it for scripts: the shortest text that reads
+// back as the same double; "---" for no value.
+std::string fullPrecision(std::optional<double> value);
+
 }  // namespace zembu::cli

@@ -57,13 +57,3 @@ TEST(SynopticReports, FlagsChooseSettingsAndGroups) {
     EXPECT_EQ(s.fidelity.fisherThreshold, 2);
     EXPECT_EQ(t.synoptic(synoptic::PercentageConstancy), "Species 1\t6\t50\nSpecies 2\t6\t100\n");
 }
-
-TEST(SynopticReports, Uniqueness) {
-    Loaded t;
-    std::ostringstream out;
-    ASSERT_TRUE(cli::printUniqueness(t.ws, 1, 10, out));
-    EXPECT_EQ(out.str(), "Uniqueness\t1\n1\t100.0\t2.0\n2\t0.0\t1.0\n");
-    std::ostringstream none;
-    EXPECT_FALSE(cli::printUniqueness(t.ws, 3, 10, none));
-    EXPECT_EQ(none.str(), "");
-}
