@@ -1,6 +1,7 @@
 #include "synoptic/group_data.h"
 
 #include "core/table.h"
+#include "view/releve_groups.h"
 
 namespace zembu::synoptic {
 
@@ -10,8 +11,7 @@ std::vector<int32_t> numberGroups(const core::Table& table, bool hierarchy, int 
     int32_t g = 1;
     for (int32_t k = 1; k <= count; ++k) {
         group[k] = g;
-        const int16_t separator = table.SeparatorAfter[k];
-        if (separator > 0 && (!hierarchy || separator <= maxLevel)) ++g;
+        if (view::isBoundary(table.SeparatorAfter[k], hierarchy, maxLevel)) ++g;
     }
     return group;
 }
