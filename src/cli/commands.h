@@ -19,11 +19,6 @@ const std::vector<CommandInstaller>& commandInstallers();
 void installInfoCommand(CLI::App& app, CliContext& context);
 void installConvertCommand(CLI::App& app, CliContext& context);
 void installTwinspanCommand(CLI::App& app, CliContext& context);
-// A number as the tool prints it for scripts: the shortest text that reads
-// back as the same double; "---" for no value.
-std::string fullPrecision(std::optional<double> value);
-
-// The installers.
 void installFidelityCommand(CLI::App& app, CliContext& context);
 void installSynopticCommand(CLI::App& app, CliContext& context);
 void installUniquenessCommand(CLI::App& app, CliContext& context);
