@@ -10,6 +10,7 @@
 #include <map>
 #include <memory>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "core/header_store.h"
@@ -72,6 +73,9 @@ public:
     // The header data store's field table (inichlava).
     HeaderStore header;
     ShortHeadState shortHead;
+    // Character cover definitions: raw cover characters of the table and the
+    // percentage each stands for (0 while not defined).
+    std::vector<std::pair<char, int>> coverDefinitions;
 
     // Menu captions that change with the state, keyed by the item's handler.
     std::map<std::string, std::string> menuCaptions;

@@ -80,11 +80,17 @@ void font5(DisplayTable& t) {
 
 bool userScale(DisplayTable& t, std::string_view scale) {
     if (scale.size() != 95) return false;
+    std::array<char, 95> symbols;
+    for (int i = 0; i < 95; ++i) symbols[i] = scale[i];
+    userScaleSymbols(t, symbols);
+    return true;
+}
+
+void userScaleSymbols(DisplayTable& t, const std::array<char, 95>& symbols) {
     identityRange(t, 0, 129);
     setRange(t, 130, 159, '*');
     setDerivedSymbols(t);
-    for (int i = 1; i <= 95; ++i) t[160 + i] = scale[i - 1];
-    return true;
+    for (int i = 1; i <= 95; ++i) t[160 + i] = symbols[i - 1];
 }
 
 void applyDisplayFont(DisplayTable& t, int displayFont, std::string_view userScaleText) {

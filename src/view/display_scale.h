@@ -29,6 +29,10 @@ void font5(DisplayTable& table);
 // false is returned.
 bool userScale(DisplayTable& table, std::string_view scale);
 
+// The user scale from the 95 symbols of the scale dialog's boxes, the symbol
+// for cover i % at index i - 1 (a blank for a box left empty).
+void userScaleSymbols(DisplayTable& table, const std::array<char, 95>& symbols);
+
 // The scale chosen by the "Display font::" setting: 0 font1, 1 font2,
 // 2 font3, 3 font5, 4 font4, 6 the user scale; any other value keeps the
 // table as it is.

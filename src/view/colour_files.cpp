@@ -1,0 +1,172 @@
+#include "view/colour_files.h"
+
+#include <map>
+#include <unordered_map>
+#include <vector>
+
+#include "core/errors.h"
+#include "core/file_util.h"
+#include "core/interaction.h"
+#include "core/text.h"
+#include "core/workspace.h"
+
+namespace zembu::view {
+
+namespace {
+
+constexpr const char* kReleveFilter = "Colour info file|*.clr|All files (*.*)|*.*";
+constexpr const char* kSpeciesFilter = "Colour info file|*.cls|All files (*.*)|*.*";
+
+int32_t wholeNumber(std::string_view text) {
+    const double v = core::leadingNumber(text);
+    return v > -2147483648.0 && v < 2147483648.0 ? static_cast<int32_t>(core::roundHalfEven(v)) : 0;
+}
+
+// The numbers of a text read in free format: items separated by blanks,
+// commas or line ends.
+std::vector<int32_t> freeFormatNumbers(std::string_view text) {
+    std::vector<int32_t> numbers;
+    size_t i = 0;
+    const auto separator = [](char c) { return c == ' ' || c == '\t' || c == ',' || c == '\r' || c == '\n'; };
+    while (i < text.size()) {
+        while (i < text.size() && separator(text[i])) ++i;
+        const size_t start = i;
+        while (i < text.size() && !separator(text[i])) ++i;
+        if (i > start) numbers.push_back(wholeNumber(text.substr(start, i - start)));
+    }
+    return numbers;
+}
+
+bool readFileOrSay(const std::string& file, std::string& content, core::Interaction& ui) {
+    if (core::readWholeFile(file, content)) return true;
+    ui.message("The file " + std::filesystem::path(file).filename().string() + " cannot be read.", "Program Info",
+               core::MessageIcon::Critical);
+    return false;
+}
+
+bool writeFileOrSay(const std::string& file, const std::string& content, core::Interaction& ui) {
+    if (core::writeFileAtomically(file, content)) return true;
+    ui.message("The file " + std::filesystem::path(file).filename().string() + " cannot be written.",
+               "Program Info", core::MessageIcon::Critical);
+    return false;
+}
+
+}  // namespace
+
+std::string releveColourText(core::Table& t) {
+    t.fillColumnOfRecord();
+    std::string out;
+    for (int32_t rec = 1; rec <= t.ReleveCount; ++rec) {
+        const int32_t k = t.ReleveColumnOfRecord[rec];
+        if (k < 1 || k > t.ReleveCount) continue;
+        out += core::printedNumber(rec);
+        out += core::printedNumber(t.ReleveOrder[k].turbovegNumber);
+        out += core::printedNumber(t.ReleveColour[k].value);
+        out += core::printedNumber(t.ReleveColour[k].number);
+        out += "\r\n";
+    }
+    return out;
+}
+
+std::string speciesColourText(const core::Table& t) {
+    std::string out;
+    for (int32_t i = 1; i <= t.SpeciesCount; ++i) {
+        out += t.SpeciesInfo[i].name + "\r\n";
+        out += core::printedNumber(t.SpeciesLayer[i]) + "\r\n";
+        out += core::printedNumber(t.SpeciesColour[i].value) + "\r\n";
+        out += core::printedNumber(t.SpeciesColour[i].number) + "\r\n";
+    }
+    return out;
+}
+
+int64_t applyReleveColours(core::Table& t, std::string_view text, ReleveMatch match) {
+    t.fillColumnOfRecord();
+    std::unordered_map<int32_t, std::vector<int32_t>> columnsByNumber;
+    if (match == ReleveMatch::TurbovegNumber)
+        for (int32_t k = 1; k <= t.ReleveCount; ++k) columnsByNumber[t.ReleveOrder[k].turbovegNumber].push_back(k);
+
+    const std::vector<int32_t> numbers = freeFormatNumbers(text);
+    int64_t applied = 0;
+    for (size_t at = 0; at + 4 <= numbers.size(); at += 4) {
+        const int32_t rec = numbers[at];
+        const core::ColourEntry colour{numbers[at + 2], numbers[at + 3]};
+        if (match == ReleveMatch::RunningNumber) {
+            if (rec < 1 || rec > t.ReleveCount) continue;
+            const int32_t k = t.ReleveColumnOfRecord[rec];
+            if (k < 1 || k > t.ReleveCount) continue;
+            t.ReleveColour[k] = colour;
+            ++applied;
+        } else {
+            const auto found = columnsByNumber.find(numbers[at + 1]);
+            if (found == columnsByNumber.end()) continue;
+            for (int32_t k : found->second) t.ReleveColour[k] = colour;
+            ++applied;
+        }
+    }
+    return applied;
+}
+
+int64_t applySpeciesColours(core::Table& t, std::string_view text) {
+    t.rebuildRowOfRecord();
+    // The first live row of every (trimmed name, layer).
+    std::map<std::pair<std::string_view, int>, int32_t> firstRow;
+    for (int32_t i = t.SpeciesCount; i >= 1; --i)
+        firstRow[{core::trim(t.SpeciesInfo[i].name), t.SpeciesLayer[i]}] = i;
+
+    const std::vector<std::string_view> lines = core::splitLines(text);
+    int64_t applied = 0;
+    for (size_t at = 0; at + 4 <= lines.size(); at += 4) {
+        const auto found = firstRow.find({core::trim(lines[at]), wholeNumber(lines[at + 1])});
+        if (found == firstRow.end()) continue;
+        t.SpeciesColour[found->second] = {wholeNumber(lines[at + 2]), wholeNumber(lines[at + 3])};
+        ++applied;
+    }
+    return applied;
+}
+
+std::string proposedColourFileName(const core::Workspace& ws, const std::string& extension) {
+    std::string name = ws.currentTableFile;
+    const size_t slash = name.find_last_of("/\\");
+    if (slash != std::string::npos) name = name.substr(slash + 1);
+    const size_t dot = name.find('.');
+    if (dot != std::string::npos) name = name.substr(0, dot);
+    if (name <= "   ") name = "colour";
+    return name + extension;
+}
+
+bool barvsnimUN_Click(core::Workspace& ws, int index, core::Interaction& ui) {
+    if (index == 0) {
+        const auto file = ui.saveFile({"RELEVÉ COLOUR EXPORT", kReleveFilter, proposedColourFileName(ws, ".clr"),
+                                       ws.currentDirectory, false});
+        return file && writeFileOrSay(*file, releveColourText(ws.table), ui);
+    }
+    const auto file = ui.openFile({"RELEVÉ COLOUR IMPORT", kReleveFilter, proposedColourFileName(ws, ".clr"),
+                                   ws.currentDirectory, true});
+    std::string content;
+    if (!file || !readFileOrSay(*file, content, ui)) return false;
+    const core::Answer answer = ui.question(
+        "Press YES if you want to use Running number for import of colours (reccomended for the same file).\r\n"
+        "Otherwise the program will use Turboveg number for colour import (acceptable for different datasets "
+        "with same relevés)!",
+        "Program Info", core::Buttons::YesNo);
+    if (answer == core::Answer::Cancel) return false;
+    applyReleveColours(ws.table, content,
+                       answer == core::Answer::Yes ? ReleveMatch::RunningNumber : ReleveMatch::TurbovegNumber);
+    return true;
+}
+
+bool speccoloUN_Click(core::Workspace& ws, int index, core::Interaction& ui) {
+    if (index == 0) {
+        const auto file = ui.saveFile({"SPECIES COLOUR EXPORT", kSpeciesFilter, proposedColourFileName(ws, ".cls"),
+                                       ws.currentDirectory, false});
+        return file && writeFileOrSay(*file, speciesColourText(ws.table), ui);
+    }
+    const auto file = ui.openFile({"SPECIES COLOUR IMPORT", kSpeciesFilter, proposedColourFileName(ws, ".cls"),
+                                   ws.currentDirectory, true});
+    std::string content;
+    if (!file || !readFileOrSay(*file, content, ui)) return false;
+    applySpeciesColours(ws.table, content);
+    return true;
+}
+
+}  // namespace zembu::view
