@@ -9,6 +9,7 @@ const std::vector<CommandInstaller>& commandInstallers() {
         installHeadCommands,
         installWindowCommands,
         installViewCommands,
+        installImportCommands,
     };
     return installers;
 }

@@ -20,5 +20,6 @@ void installFileCommands(MainWindow& window);
 void installHeadCommands(MainWindow& window);
 void installWindowCommands(MainWindow& window);
 void installViewCommands(MainWindow& window);
+void installImportCommands(MainWindow& window);
 
 }  // namespace zembu::app

@@ -19,6 +19,7 @@ public:
 
     // The window dialogs belong to, and the status-bar widgets of the meter.
     void setParentWidget(QWidget* parent) { parent_ = parent; }
+    QWidget* parentWidget() const { return parent_; }
     void setProgressWidgets(QProgressBar* bar, QLabel* status);
 
     void message(std::string_view text, std::string_view title, core::MessageIcon icon) override;

@@ -39,7 +39,7 @@ std::vector<std::string> codeListLines(const std::string& codes) {
     const std::string list = core::leftJustify(codes, CodeListSize);
     std::vector<std::string> lines;
     for (int i = 1; i <= 95; ++i)
-        lines.push_back(core::padLeft(std::to_string(i) + " %", 9) + std::string(15, ' ') + list[i - 1]);
+        lines.push_back(core::padLeft(std::to_string(i) + " %", 9) + std::string(12, ' ') + list[i - 1]);
     return lines;
 }
 

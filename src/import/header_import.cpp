@@ -120,9 +120,9 @@ std::optional<HeaderFiles> test_hlavicky(const fs::path& chosen, core::Interacti
     return files;
 }
 
-HeaderStore buildHeaderStore(const core::Table& table, std::string_view str, std::string_view exp,
+HeaderStoreContents buildHeaderStore(const core::Table& table, std::string_view str, std::string_view exp,
                              core::Interaction& ui) {
-    HeaderStore store;
+    HeaderStoreContents store;
     store.structure = std::string(str);
     LineCursor cursor(exp);
     std::string_view line;
@@ -155,7 +155,7 @@ HeaderStore buildHeaderStore(const core::Table& table, std::string_view str, std
     return store;
 }
 
-void writeHeaderStore(core::Workspace& ws, const HeaderStore& store) {
+void writeHeaderStore(core::Workspace& ws, const HeaderStoreContents& store) {
     if (!core::writeFileAtomically(ws.headerStructureFile(), store.structure) ||
         !core::writeFileAtomically(ws.headerValueFile(), store.values))
         throw core::ZembuError("The header data cannot be written to the work folder " +
@@ -173,7 +173,7 @@ bool imp_head(core::Workspace& ws, const fs::path& str, const fs::path& exp, cor
         const std::string expText = readImportFile(exp);
         std::string strText;
         core::readWholeFile(str, strText);
-        const HeaderStore store = buildHeaderStore(ws.table, strText, expText, ui);
+        const HeaderStoreContents store = buildHeaderStore(ws.table, strText, expText, ui);
         writeHeaderStore(ws, store);
         if (!store.hasReleveNumberField) {
             ui.message("Header has no information about Turboveg number!!!\rPlease export the table once more.",
@@ -209,7 +209,7 @@ std::string headerMatchMessage(const HeaderMatchCount& count) {
            " header records belong to relevés of the table.";
 }
 
-HeaderStore buildCommaHeaderStore(const core::Table& table, std::string_view content) {
+HeaderStoreContents buildCommaHeaderStore(const core::Table& table, std::string_view content) {
     LineCursor cursor(content);
     std::string_view line;
     std::vector<std::string_view> names;
@@ -234,7 +234,7 @@ HeaderStore buildCommaHeaderStore(const core::Table& table, std::string_view con
     size_t length = 0;
     for (size_t& w : widths) length += ++w;
 
-    HeaderStore store;
+    HeaderStoreContents store;
     store.hasReleveNumberField = true;
     store.records = static_cast<int64_t>(rows.size());
     size_t start = 1;

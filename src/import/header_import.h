@@ -44,7 +44,7 @@ HeaderFiles headerFilePair(const std::filesystem::path& chosen);
 std::optional<HeaderFiles> test_hlavicky(const std::filesystem::path& chosen, core::Interaction& ui);
 
 // The store contents the EXP/STR import makes for a table.
-struct HeaderStore {
+struct HeaderStoreContents {
     std::string structure;  // "hlavicka.stc"
     std::string values;     // "hlavicka.exc"
     bool hasReleveNumberField = false;
@@ -57,7 +57,7 @@ struct HeaderStore {
 // read from the six characters at the start column of the relevé-number
 // field, each record written into the slot of its relevé's record number.
 // Relevés without a record get blanks; records without a relevé are dropped.
-HeaderStore buildHeaderStore(const core::Table& table, std::string_view str, std::string_view exp,
+HeaderStoreContents buildHeaderStore(const core::Table& table, std::string_view str, std::string_view exp,
                              core::Interaction& ui);
 
 // DEDUZUR2.imp_head: writes the header store of the workspace from an EXP/STR
@@ -78,14 +78,14 @@ std::string headerMatchMessage(const HeaderMatchCount& count);
 
 // The comma-separated header import on a table: the store contents, or a
 // core::ZembuError when the first line names no relevé-number field.
-HeaderStore buildCommaHeaderStore(const core::Table& table, std::string_view content);
+HeaderStoreContents buildCommaHeaderStore(const core::Table& table, std::string_view content);
 
 // form1.impoheadturb_Click index 1: the comma-separated header import into the
 // workspace's header store. Returns true when the store was written.
 bool importCommaHeader(core::Workspace& ws, const std::filesystem::path& file, core::Interaction& ui);
 
 // Writes both store files; throws core::ZembuError when they cannot be written.
-void writeHeaderStore(core::Workspace& ws, const HeaderStore& store);
+void writeHeaderStore(core::Workspace& ws, const HeaderStoreContents& store);
 
 // Removes both store files (a table without header data).
 void clearHeaderStore(core::Workspace& ws);

@@ -39,7 +39,7 @@ TEST(HeaderImport, ExpRecordsGoToTheSlotsOfTheirRelevesRecords) {
     const std::string exp = record(1002, "Beta") + "\r\n" + record(1001, "Alpha") + "\r\n" +
                             record(9999, "None") + "\r\n" + record(1003, "Gamma") + "\r\n" +
                             record(1003, "Delta") + "\r\n";
-    const HeaderStore store = buildHeaderStore(t, kStr, exp, ui);
+    const HeaderStoreContents store = buildHeaderStore(t, kStr, exp, ui);
     EXPECT_EQ(store.structure, kStr);
     EXPECT_EQ(store.records, 5);
     EXPECT_EQ(store.matched, 4);
@@ -55,7 +55,7 @@ TEST(HeaderImport, LfLinesAndShortRecordsAreRead) {
     core::Table t = zt::tableFromCovers({{5, 5}});
     ScriptedInteraction ui;
     const std::string exp = record(1001, "Alpha") + "\n" + "  1002Be\n\n";
-    const HeaderStore store = buildHeaderStore(t, kStr, exp, ui);
+    const HeaderStoreContents store = buildHeaderStore(t, kStr, exp, ui);
     EXPECT_EQ(store.matched, 2);
     EXPECT_EQ(slot(store.values, 2, 12), "  1002Be    ");
 }
@@ -114,7 +114,7 @@ TEST(HeaderImport, CommaSeparatedFileWidthsAndStartColumns) {
     for (int k = 1; k <= 3; ++k) t.ReleveOrder[k].turbovegNumber = 100 + k;
     // The name is in the second column; the number is still taken from the first.
     const std::string csv = "Plot,Releve number,Altitude\r\n103,Short,12345\r\n101,Locality A,1200\r\n\r\n";
-    const HeaderStore store = buildCommaHeaderStore(t, csv);
+    const HeaderStoreContents store = buildCommaHeaderStore(t, csv);
     EXPECT_EQ(store.structure, "   1  Plot\r\n   5  Releve number\r\n  16  Altitude\r\n");
     ASSERT_EQ(store.values.size(), 3u * 23);
     EXPECT_EQ(slot(store.values, 1, 21), "101 Locality A 1200  ");
