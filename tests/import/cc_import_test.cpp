@@ -3,6 +3,9 @@
 
 #include <gtest/gtest.h>
 
+#include <random>
+
+#include "core/errors.h"
 #include "core/index_code.h"
 #include "core/workspace.h"
 #include "import/cc_analysis.h"
@@ -281,4 +284,35 @@ TEST(CcImport, TheCommandReplacesTableAndHeaderStore) {
     EXPECT_GE(ui.progressShown(), 1);
     EXPECT_EQ(ui.percentages().back(), 100);
     EXPECT_SCRIPT_DONE(ui);
+}
+
+TEST(CcImport, DamagedFilesAreReadOrRefusedNeverBroken) {
+    // Pieces of CC! files put together at random, cut at random places.
+    const std::vector<std::string> pieces = {
+        kHead1, kHead2, "    1    3   2.000    7   5.000", "    2 -4 1", "abc def", "0", "0000", "",
+        "   12 15000 3.5 9 1e3", "99999999999 1 1", "    3    2", "Poa ann6Carex  6Quer ro1", "  12345",
+        "       1       2       3", "\t4\t5\t6.5", "    5    1  -3.000    2 nan", std::string(300, 'x')};
+    std::mt19937 random(7);
+    TempDir dir;
+    for (int round = 0; round < 300; ++round) {
+        std::string text;
+        const int lines = std::uniform_int_distribution<int>(0, 14)(random);
+        for (int i = 0; i < lines; ++i) {
+            text += pieces[std::uniform_int_distribution<size_t>(0, pieces.size() - 1)(random)];
+            text += random() % 4 ? "\r\n" : "\n";
+        }
+        if (!text.empty() && random() % 3 == 0) text.resize(random() % text.size());
+        zt::writeFile(dir / "d.cc!", text);
+        CcOptions options;
+        core::ScriptedInteraction ui;  // answers every question with No
+        const auto analysis = test_tabulky(dir / "d.cc!", options, 30000, 5000, ui);
+        try {
+            const core::Table t = imp_tab(dir / "d.cc!", options, analysis ? analysis->values : std::vector<CcValue>{},
+                                          30000, 5000, ui);
+            ASSERT_TRUE(core::checkInvariants(t).empty()) << text;
+            EXPECT_TRUE(analysis.has_value()) << text;
+        } catch (const core::ZembuError&) {
+            EXPECT_FALSE(analysis.has_value()) << text;
+        }
+    }
 }
