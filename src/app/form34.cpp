@@ -17,6 +17,7 @@
 
 #include "core/errors.h"
 #include "core/interaction.h"
+#include "core/table_file.h"
 #include "core/text.h"
 #include "core/workspace.h"
 #include "import/cover_scale.h"
@@ -334,6 +335,8 @@ void Form34::showStep(int step) {
 }
 
 bool Form34::finish() {
+    // The import replaces the loaded table: it may be saved first.
+    if (!core::offerSave(ws_, ui_)) return false;
     import::SpreadsheetChoices choices;
     choices.file = file_.toStdString();
     choices.separator = separator();

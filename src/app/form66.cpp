@@ -14,6 +14,7 @@
 
 #include "core/file_util.h"
 #include "core/interaction.h"
+#include "core/table_file.h"
 #include "core/text.h"
 #include "core/workspace.h"
 #include "import/cc_import_command.h"
@@ -320,6 +321,8 @@ void Form66::showStep(int step) {
 
 bool Form66::finish() {
     if (!analysis_) return false;
+    // The import replaces the loaded table: it may be saved first.
+    if (!core::offerSave(ws_, ui_)) return false;
     import::CcImportChoices choices;
     choices.file = file_.toStdString();
     choices.options = options_;

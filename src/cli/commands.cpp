@@ -6,6 +6,10 @@ const std::vector<CommandInstaller>& commandInstallers() {
     static const std::vector<CommandInstaller> installers = {
         installInfoCommand,
         installConvertCommand,
+        installImportCcCommand,
+        installImportSpreadsheetCommand,
+        installImportHeaderCommand,
+        installExportCcCommand,
         installTwinspanCommand,
         installFidelityCommand,
         installSynopticCommand,

@@ -18,6 +18,10 @@ const std::vector<CommandInstaller>& commandInstallers();
 // Subcommands.
 void installInfoCommand(CLI::App& app, CliContext& context);
 void installConvertCommand(CLI::App& app, CliContext& context);
+void installImportCcCommand(CLI::App& app, CliContext& context);
+void installImportSpreadsheetCommand(CLI::App& app, CliContext& context);
+void installImportHeaderCommand(CLI::App& app, CliContext& context);
+void installExportCcCommand(CLI::App& app, CliContext& context);
 void installTwinspanCommand(CLI::App& app, CliContext& context);
 void installFidelityCommand(CLI::App& app, CliContext& context);
 void installSynopticCommand(CLI::App& app, CliContext& context);

@@ -4,6 +4,7 @@
 #include <unordered_map>
 
 #include "core/errors.h"
+#include "core/head_modes.h"
 #include "core/index_code.h"
 #include "core/interaction.h"
 #include "core/palette.h"
@@ -79,7 +80,7 @@ private:
 
 }  // namespace
 
-std::string runningNumberHead(int32_t rec) { return core::lastChars(core::padLeft(std::to_string(rec), 6), 6); }
+std::string runningNumberHead(int32_t rec) { return core::numericHeadValue(rec); }
 
 core::Table imp_tab(const std::filesystem::path& file, const CcOptions& options, const std::vector<CcValue>& values,
                     int32_t maxReleves, int32_t maxSpecies, core::Interaction& ui) {

@@ -6,6 +6,7 @@
 
 #include "core/errors.h"
 #include "core/file_util.h"
+#include "core/header_store.h"
 #include "core/interaction.h"
 #include "core/progress_meter.h"
 #include "core/text.h"
@@ -161,11 +162,13 @@ void writeHeaderStore(core::Workspace& ws, const HeaderStoreContents& store) {
         throw core::ZembuError("The header data cannot be written to the work folder " +
                                    ws.sessionDirectory().string() + ".",
                                "Program Info");
+    core::inichlava(ws);
 }
 
 void clearHeaderStore(core::Workspace& ws) {
     core::removeFileQuietly(ws.headerStructureFile());
     core::removeFileQuietly(ws.headerValueFile());
+    core::inichlava(ws);
 }
 
 bool imp_head(core::Workspace& ws, const fs::path& str, const fs::path& exp, core::Interaction& ui) {

@@ -1,5 +1,6 @@
 #include "import/install_table.h"
 
+#include "core/head_modes.h"
 #include "core/workspace.h"
 
 namespace zembu::import {
@@ -8,9 +9,7 @@ void installImportedTable(core::Workspace& ws, core::Table&& table, const std::s
     ws.table = std::move(table);
     ws.undo.clear();
     ws.journal.clear();
-    ws.head = core::HeadKind::RunningNumber;
-    ws.headMode = 1;
-    ws.headCaption = "Running number:";
+    core::hlavicka(ws);
     ws.CurrentRow = 1;
     ws.CurrentReleve = 0;
     ws.settings.setValue(core::setting::LastImportedFile, sourceFile);

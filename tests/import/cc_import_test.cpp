@@ -6,6 +6,7 @@
 #include <random>
 
 #include "core/errors.h"
+#include "core/header_store.h"
 #include "core/index_code.h"
 #include "core/workspace.h"
 #include "import/cc_analysis.h"
@@ -270,8 +271,10 @@ TEST(CcImport, WrongFormatAndCapacitiesAreRefusedBeforeTheTableChanges) {
 TEST(CcImport, TheCommandReplacesTableAndHeaderStore) {
     TempDir dir;
     core::Workspace ws(dir / "home");
-    zt::writeFile(ws.headerStructureFile(), "old");
-    zt::writeFile(ws.headerValueFile(), "old");
+    zt::writeFile(ws.headerStructureFile(), "   1  Old field\r\n");
+    zt::writeFile(ws.headerValueFile(), "old\r\n");
+    core::inichlava(ws);
+    ASSERT_FALSE(ws.header.empty());
     zt::writeFile(dir / "a.cc!", smallFile());
     CcImportChoices choices;
     choices.file = dir / "a.cc!";
@@ -280,6 +283,8 @@ TEST(CcImport, TheCommandReplacesTableAndHeaderStore) {
     EXPECT_EQ(ws.table.ReleveCount, 2);
     EXPECT_FALSE(std::filesystem::exists(ws.headerStructureFile()));
     EXPECT_FALSE(std::filesystem::exists(ws.headerValueFile()));
+    EXPECT_TRUE(ws.header.empty());
+    EXPECT_EQ(ws.headCaption, "Running number:");
     EXPECT_EQ(ws.settings.value(core::setting::LastImportedFile), (dir / "a.cc!").string());
     EXPECT_GE(ui.progressShown(), 1);
     EXPECT_EQ(ui.percentages().back(), 100);

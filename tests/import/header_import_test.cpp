@@ -70,6 +70,10 @@ TEST(HeaderImport, ImpHeadWritesTheStoreAndExplainsAMissingNumberField) {
     ASSERT_TRUE(imp_head(ws, dir / "h.str", dir / "h.exp", ui));
     EXPECT_EQ(zt::readFile(ws.headerStructureFile()), kStr);
     EXPECT_EQ(zt::readFile(ws.headerValueFile()), record(1001, "Alpha") + "\r\n" + record(1002, "Beta") + "\r\n");
+    // The store's field table is loaded from the new files.
+    ASSERT_EQ(ws.header.fieldCount(), 2);
+    EXPECT_EQ(ws.header.field(2).name, "Locality");
+    EXPECT_EQ(ws.header.recordLength, 12);
 
     zt::writeFile(dir / "n.str", "   1  Plot\r\n");
     ui.expectMessage("Header has no information about Turboveg number!!!\rPlease export the table once more.",
