@@ -1,5 +1,6 @@
 #include "export/cc_export.h"
 
+#include <array>
 #include <cmath>
 
 #include "core/errors.h"
@@ -98,6 +99,10 @@ CcExport ccText(const core::Table& t, const CcExportOptions& options, core::Inte
         "(I" + std::to_string(releveWidth) + ",5(I" + std::to_string(speciesWidth) + ",F8.3))";
     out += core::padRight(format, 69) + "5" + kEndOfLine;
 
+    // The value written for each cover byte.
+    std::array<std::string, 256> valueText;
+    for (int byte = 0; byte < 256; ++byte) valueText[byte] = cellValue(static_cast<char>(byte), options.power);
+
     // Data lines.
     int32_t m = 0;
     for (int32_t k : columns) {
@@ -110,7 +115,7 @@ CcExport ccText(const core::Table& t, const CcExportOptions& options, core::Inte
             if (!exported(s)) continue;
             if (pairs == 0) appendRight(out, index, static_cast<size_t>(releveWidth));
             appendRight(out, std::to_string(indexOfRecord[s]), static_cast<size_t>(speciesWidth));
-            appendRight(out, cellValue(core::cellCoverByte(cells, c), options.power), 8);
+            appendRight(out, valueText[static_cast<unsigned char>(core::cellCoverByte(cells, c))], 8);
             if (++pairs == PairsPerLine) {
                 out += kEndOfLine;
                 pairs = 0;
