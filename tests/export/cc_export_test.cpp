@@ -9,6 +9,7 @@
 #include "core/index_code.h"
 #include "core/text.h"
 #include "core/workspace.h"
+#include "classification/twinspan/condensed_data.h"
 #include "export/cc_export.h"
 #include "import/cc_analysis.h"
 #include "import/cc_import.h"
@@ -178,4 +179,34 @@ TEST(CcExport, CommandsWriteTheFileAndTheLabels) {
 
     EXPECT_EQ(cc_exp(ws.table, dir.path(), 0, 1), dir / "temp.cc!");
     EXPECT_EQ(zt::readFile(dir / "temp.cc!"), zt::readFile(dir / "out.cc!"));
+}
+
+TEST(CcExport, TheClassificationReadsTheExportAsWritten) {
+    // One relevé of 10001 species: the widened species column must still be
+    // read by a reader that follows the format line.
+    core::Table t;
+    t.setCapacities(30000, 15000);
+    t.ReleveCount = t.ReleveRecordCount = 2;
+    t.ReleveOrder[1] = {1, 11};
+    t.ReleveOrder[2] = {2, 12};
+    t.SpeciesCount = t.SpeciesRecordCount = 10001;
+    for (int32_t i = 1; i <= 10001; ++i) {
+        t.SpeciesInfo[i] = {i, "Species", i};
+        t.SpeciesRowOfRecord[i] = i;
+        core::appendCell(t.ReleveData[1], i, core::coverByte(i % 95 + 1));
+    }
+    core::appendCell(t.ReleveData[2], 3, core::coverByte(38));
+    const core::Table small = zt::tableFromCovers({{5, 0}, {38, 2}});
+    const auto standard = classification::twinspan::parseCondensedData(ccText(small, {}).text, "small.cc!");
+    ASSERT_EQ(standard.sampleCount(), 2);
+    EXPECT_EQ(standard.samples[0][1].value, 38.0);
+    EXPECT_EQ(standard.sampleNames[1], "    1002");
+
+    const auto data = classification::twinspan::parseCondensedData(ccText(t, {}).text, "wide.cc!");
+    ASSERT_EQ(data.sampleCount(), 2);
+    ASSERT_EQ(data.samples[0].size(), 10001u);
+    EXPECT_EQ(data.samples[0][10000].species, 10001);
+    EXPECT_EQ(data.samples[0][10000].value, static_cast<double>(10001 % 95 + 1));
+    EXPECT_EQ(data.samples[1][0].species, 3);
+    EXPECT_EQ(data.speciesCount, 10001);
 }
