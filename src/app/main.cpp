@@ -6,6 +6,7 @@
 #include "app/main_window.h"
 #include "app/qt_interaction.h"
 #include "core/startup.h"
+#include "core/table_file.h"
 #include "core/workspace.h"
 
 int main(int argc, char** argv) {
@@ -20,5 +21,11 @@ int main(int argc, char** argv) {
 
     zembu::app::MainWindow window(ws, ui);
     window.show();
+    // zembu [FILE]: opens a table file at start.
+    const QStringList arguments = QApplication::arguments();
+    if (arguments.size() > 1) {
+        const std::string file = arguments.at(1).toStdString();
+        window.runCommand([&] { zembu::core::tableopen2(ws, ui, file); });
+    }
     return app.exec();
 }

@@ -52,7 +52,7 @@ void installViewCommands(MainWindow& w) {
         });
     w.setCommand("withcolo_Click", [&w] { view::withcolo_Click(w.workspace()); });
     w.setCommand("withshor_Click", [&w] { view::withshor_Click(w.workspace()); });
-    w.setCommand("grounumb_Click", [&w] { view::hlavickaskup(w.workspace()); });
+    w.setCommand("grounumb_Click", [&w] { view::grounumb_Click(w.workspace()); });
     w.setCommand("divideWHITERelevesMakeSeparators", [&w] {
         Form42 dialog(w.workspace(), &w);
         if (dialog.exec() != QDialog::Accepted) return;

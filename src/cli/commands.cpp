@@ -10,6 +10,7 @@ const std::vector<CommandInstaller>& commandInstallers() {
         installImportSpreadsheetCommand,
         installImportHeaderCommand,
         installExportCcCommand,
+        installShowCommand,
         installTwinspanCommand,
         installFidelityCommand,
         installSynopticCommand,

@@ -26,6 +26,7 @@ void installTwinspanCommand(CLI::App& app, CliContext& context);
 void installFidelityCommand(CLI::App& app, CliContext& context);
 void installSynopticCommand(CLI::App& app, CliContext& context);
 void installUniquenessCommand(CLI::App& app, CliContext& context);
+void installShowCommand(CLI::App& app, CliContext& context);
 
 // A number as the tool prints it for scripts: the shortest text that reads
 // back as the same double; "---" for no value.

@@ -1,5 +1,7 @@
 #include "core/header_export.h"
 
+#include "view/releve_groups.h"
+
 #include <cctype>
 #include <cmath>
 
@@ -9,24 +11,6 @@
 #include "core/workspace.h"
 
 namespace zembu::core {
-
-namespace {
-
-// Group numbers counted from 1 over the columns, a separator opening the next
-// group when the hierarchy switch is off or its level is at most the current level.
-std::vector<int32_t> groupNumbers(const Workspace& ws) {
-    const Table& t = ws.table;
-    std::vector<int32_t> groups(static_cast<size_t>(t.ReleveCount) + 1, 0);
-    int32_t g = 1;
-    for (int32_t k = 1; k <= t.ReleveCount; ++k) {
-        groups[k] = g;
-        const int16_t level = t.SeparatorAfter[k];
-        if (level > 0 && (!ws.separatorHierarchy || level <= ws.separatorLevel)) ++g;
-    }
-    return groups;
-}
-
-}  // namespace
 
 std::string coordinateText(std::string_view value) {
     std::string text(trim(value));
@@ -77,7 +61,7 @@ int32_t exportHeader(const Workspace& ws, const std::filesystem::path& file, int
     }
     out += "\r\n";
 
-    const std::vector<int32_t> groups = groupNumbers(ws);
+    const std::vector<int32_t> groups = view::groupNumbersOf(ws.table, ws.separatorHierarchy, ws.separatorLevel);
     HeaderValueFile values(ws.headerValueFile(), store);
     AtomicFileWriter writer(file);
     int32_t written = 0;

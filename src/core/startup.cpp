@@ -70,8 +70,9 @@ void Form_Load(Workspace& ws, Interaction& ui) {
     // 10, 11. Display scale from "Display font::".
     {
         BusyScope busy(ui);
-        const std::string& font = ws.settings.value(setting::DisplayFont);
-        ws.display.displayFont = isNumber(font) ? static_cast<int>(ws.settings.integer(setting::DisplayFont)) : -1;
+        // A settings file without a scale (a first start) shows the Braun-Blanquet scale.
+        if (!isNumber(ws.settings.value(setting::DisplayFont))) ws.settings.setValue(setting::DisplayFont, "0");
+        ws.display.displayFont = static_cast<int>(ws.settings.integer(setting::DisplayFont));
         view::applyDisplayFont(ws.display.displayTable, ws.display.displayFont,
                                ws.settings.value(setting::UserDefinedScale));
     }

@@ -4,6 +4,7 @@
 #include <cmath>
 #include <set>
 
+#include "core/header_store.h"
 #include "core/index_code.h"
 #include "core/text.h"
 #include "core/workspace.h"
@@ -103,6 +104,19 @@ std::vector<ReleveDescriptionLine> describeReleve(const core::Workspace& ws, int
                     panelCoverSymbol(e.cover);
         }
         if (!line.empty() || std::string_view(heading).size() == 4) lines.push_back({heading + line});
+    }
+
+    // Header values of the relevé's record.
+    if (!ws.header.empty()) {
+        core::HeaderValueFile file(ws.headerValueFile(), ws.header);
+        if (const auto record = file.record(rec)) {
+            lines.push_back({""});
+            for (int n = 1; n <= ws.header.fieldCount(); ++n) {
+                const std::string value(core::trim(ws.header.fieldText(*record, n)));
+                if (value.empty()) continue;
+                lines.push_back({core::codePageToUtf8(std::string(core::trim(ws.header.field(n).name)) + ": " + value)});
+            }
+        }
     }
     return lines;
 }

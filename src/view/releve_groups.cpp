@@ -1,5 +1,7 @@
 #include "view/releve_groups.h"
 
+#include <algorithm>
+
 namespace zembu::view {
 
 int32_t numberGroups(core::Table& t, bool hierarchy, int level) {
@@ -9,6 +11,16 @@ int32_t numberGroups(core::Table& t, bool hierarchy, int level) {
         if (isBoundary(t.SeparatorAfter[j], hierarchy, level)) ++g;
     }
     return t.ReleveCount > 0 ? t.ReleveGroup[t.ReleveCount] : 0;
+}
+
+std::vector<int32_t> groupNumbersOf(const core::Table& t, bool hierarchy, int level) {
+    std::vector<int32_t> groups(static_cast<size_t>(std::max(t.ReleveCount, 0)) + 1, 0);
+    int32_t g = 1;
+    for (int32_t j = 1; j <= t.ReleveCount; ++j) {
+        groups[j] = g;
+        if (isBoundary(t.SeparatorAfter[j], hierarchy, level)) ++g;
+    }
+    return groups;
 }
 
 int32_t synoskupik(core::Table& t, bool hierarchy, int level) { return numberGroups(t, hierarchy, level); }

@@ -20,6 +20,9 @@ inline bool isBoundary(int16_t entry, bool hierarchy, int level) {
 // returns the number of groups (the group number of the last column).
 int32_t numberGroups(core::Table& table, bool hierarchy, int level);
 
+// The group number of every column (index 0 unused), without touching the table.
+std::vector<int32_t> groupNumbersOf(const core::Table& table, bool hierarchy, int level);
+
 // synoskupik: groups honouring the hierarchy, for group-based computations.
 int32_t synoskupik(core::Table& table, bool hierarchy, int level);
 

@@ -1,5 +1,6 @@
 #include "view/separators.h"
 
+#include "core/head_modes.h"
 #include "core/settings.h"
 #include "core/text.h"
 #include "core/undo.h"
@@ -157,10 +158,16 @@ void hlavickaskup(core::Workspace& ws) {
     core::Table& t = ws.table;
     numberGroups(t, ws.separatorHierarchy, ws.separatorLevel);
     for (int32_t j = 1; j <= t.ReleveCount; ++j)
-        t.ReleveHead[t.ReleveOrder[j].record] = core::rightJustify(core::lastChars(std::to_string(t.ReleveGroup[j]), 6), 6);
+        t.ReleveHead[t.ReleveOrder[j].record] = core::numericHeadValue(t.ReleveGroup[j]);
     ws.head = core::HeadKind::GroupNumber;
     ws.headMode = 3;
     ws.headCaption = "Group number:";
+    core::renewHead(ws);
+}
+
+void grounumb_Click(core::Workspace& ws) {
+    core::ZalohaDat(ws);
+    hlavickaskup(ws);
 }
 
 }  // namespace zembu::view

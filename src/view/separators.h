@@ -54,6 +54,9 @@ void Check1_Click(core::Workspace& ws, bool on);
 // ("Group number:").
 void hlavickaskup(core::Workspace& ws);
 
+// grounumb_Click ("&Group Number"): an undo snapshot, then hlavickaskup.
+void grounumb_Click(core::Workspace& ws);
+
 // Renumbers the group head when it is the head shown.
 void renumberGroupHead(core::Workspace& ws);
 

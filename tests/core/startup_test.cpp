@@ -152,3 +152,13 @@ TEST(MenuCaptions, NameTheSelectionBeforeAMenuOpens) {
     menu_Click(ws);
     EXPECT_EQ(ws.menuCaptions[menu::RemoveSeparatorsFrom], "from Relevé No. 3 (17)");
 }
+
+TEST(StartUp, AFirstStartShowsTheBraunBlanquetScale) {
+    TempDir dir;
+    Workspace ws(dir.path());
+    ScriptedInteraction ui;
+    Form_Load(ws, ui);
+    EXPECT_EQ(ws.settings.value(setting::DisplayFont), "0");
+    EXPECT_EQ(ws.display.displayTable[160 + 1], 'r');
+    EXPECT_EQ(ws.display.displayTable[255], '5');
+}
