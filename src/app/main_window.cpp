@@ -233,10 +233,19 @@ void MainWindow::aktualradek() {
     } else {
         rowLabel_->clear();
     }
-    if (ws_.CurrentReleve >= 1 && ws_.CurrentReleve <= t.ReleveRecordCount)
-        releveLabel_->setText(QString("Relevé %1").arg(ws_.CurrentReleve));
-    else
-        releveLabel_->clear();
+    // The current relevé with its TURBOVEG number and its group (every
+    // separator counted, as iniClusters numbers them).
+    releveLabel_->clear();
+    for (int32_t k = 1; k <= t.ReleveCount && ws_.CurrentReleve > 0; ++k) {
+        if (t.ReleveOrder[k].record != ws_.CurrentReleve) continue;
+        int32_t group = 1;
+        for (int32_t j = 1; j < k; ++j) group += t.SeparatorAfter[j] > 0;
+        releveLabel_->setText(QString("Relevé %1 (TURBOVEG %2, group %3)")
+                                  .arg(ws_.CurrentReleve)
+                                  .arg(t.ReleveOrder[k].turbovegNumber)
+                                  .arg(group));
+        break;
+    }
 }
 
 void MainWindow::setMenuAboutToShow(std::function<void(const QString&)> hook) { menuAboutToShow_ = std::move(hook); }
