@@ -15,6 +15,11 @@ const std::vector<CommandInstaller>& commandInstallers() {
         installFidelityCommand,
         installSynopticCommand,
         installUniquenessCommand,
+        installCocktailStatsCommand,
+        installSelectCommand,
+        installIndicesCommand,
+        installIndicatorMeansCommand,
+        installBealsCommand,
     };
     return installers;
 }

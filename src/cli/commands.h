@@ -27,6 +27,11 @@ void installFidelityCommand(CLI::App& app, CliContext& context);
 void installSynopticCommand(CLI::App& app, CliContext& context);
 void installUniquenessCommand(CLI::App& app, CliContext& context);
 void installShowCommand(CLI::App& app, CliContext& context);
+void installCocktailStatsCommand(CLI::App& app, CliContext& context);
+void installSelectCommand(CLI::App& app, CliContext& context);
+void installIndicesCommand(CLI::App& app, CliContext& context);
+void installIndicatorMeansCommand(CLI::App& app, CliContext& context);
+void installBealsCommand(CLI::App& app, CliContext& context);
 
 // A number as the tool prints it for scripts: the shortest text that reads
 // back as the same double; "---" for no value.

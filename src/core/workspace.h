@@ -33,6 +33,7 @@ enum class HeadKind {
     TwinspanCategory,  // "TWINSPAN category:"
     SpeciesData,       // values computed from selected species
     ShortHeadFile,     // a column of a short-head file (Form43)
+    AnalysisValue,     // a value computed per relevé (indices, indicator means)
 };
 
 // The short-head view: whether "Short head" is ticked and which header

@@ -1,9 +1,9 @@
 #include "view/current_releve.h"
 
 #include <algorithm>
-#include <cmath>
 #include <set>
 
+#include "analysis/diversity_indices.h"
 #include "core/header_store.h"
 #include "core/index_code.h"
 #include "core/text.h"
@@ -25,23 +25,6 @@ char panelCoverSymbol(unsigned char b) {
     if (b <= 210) return '3';
     if (b <= 235) return '4';
     return '5';
-}
-
-double shannonWiener(const std::vector<int>& covers) {
-    double total = 0;
-    for (int c : covers) total += c;
-    if (total <= 0) return 0;
-    double h = 0;
-    for (int c : covers)
-        if (c > 0) {
-            const double p = c / total;
-            h -= p * std::log(p);
-        }
-    return h;
-}
-
-double evenness(const std::vector<int>& covers) {
-    return covers.size() > 1 ? shannonWiener(covers) / std::log(static_cast<double>(covers.size())) : 0;
 }
 
 namespace {
@@ -92,8 +75,8 @@ std::vector<ReleveDescriptionLine> describeReleve(const core::Workspace& ws, int
     lines.push_back({""});
     lines.push_back({"No. of species: " + std::to_string(names.size()) + " (" + std::to_string(entries.size()) +
                      " records)"});
-    lines.push_back({"Shannon-Wiener Index: " + core::formatNumber(shannonWiener(covers), "0.00")});
-    lines.push_back({"Evenness: " + core::formatNumber(evenness(covers), "0.00")});
+    lines.push_back({"Shannon-Wiener Index: " + core::formatNumber(analysis::shannonWiener(covers), "0.00")});
+    lines.push_back({"Evenness: " + core::formatNumber(analysis::pielouEvenness(covers), "0.00")});
     lines.push_back({""});
     for (const char* heading : {"E3: ", "E2: ", "E1: ", "E0: ", "Without layer: "}) {
         std::string line;

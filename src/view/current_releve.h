@@ -23,10 +23,6 @@ struct ReleveDescriptionLine {
 // 211..235 "4", 236..255 "5".
 char panelCoverSymbol(unsigned char coverByte);
 
-// Shannon-Wiener index and evenness of covers given in percent.
-double shannonWiener(const std::vector<int>& covers);
-double evenness(const std::vector<int>& covers);
-
 // The lines describing relevé record rec; empty when there is no such relevé.
 std::vector<ReleveDescriptionLine> describeReleve(const core::Workspace& ws, int32_t rec);
 

@@ -1,7 +1,5 @@
 #include <gtest/gtest.h>
 
-#include <cmath>
-
 #include "core/index_code.h"
 #include "core/workspace.h"
 #include "support/test_support.h"
@@ -40,12 +38,4 @@ TEST(CurrentReleve, DescribesTheReleveAndDeletesChosenSpecies) {
     EXPECT_EQ(ws.table.coverInSpecies(2, 2), 0);
     EXPECT_EQ(ws.table.SpeciesFrequency[2], 1);
     EXPECT_TRUE(core::checkInvariants(ws.table).empty());
-}
-
-TEST(CurrentReleve, DiversityOfCovers) {
-    EXPECT_NEAR(view::shannonWiener({10, 10}), std::log(2.0), 1e-12);
-    EXPECT_DOUBLE_EQ(view::shannonWiener({}), 0);
-    EXPECT_DOUBLE_EQ(view::evenness({50}), 0);
-    const double h = view::shannonWiener({50, 25, 25});
-    EXPECT_NEAR(h, -(0.5 * std::log(0.5) + 0.5 * std::log(0.25)), 1e-12);
 }

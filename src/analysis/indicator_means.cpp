@@ -1,0 +1,136 @@
+#include "analysis/indicator_means.h"
+
+#include <cmath>
+
+#include "analysis/diversity_indices.h"
+#include "analysis/indicator_table.h"
+#include "core/file_util.h"
+#include "core/head_modes.h"
+#include "core/index_code.h"
+#include "core/interaction.h"
+#include "core/palette.h"
+#include "core/progress_meter.h"
+#include "core/text.h"
+#include "core/workspace.h"
+#include "view/releve_groups.h"
+
+namespace zembu::analysis {
+
+namespace {
+
+const char* const ExportHeadingEnd =
+    "Continentality; No of species with nonzero value;Moisture; No of species with nonzero value;"
+    "Soil Reaction; No of species with nonzero value;Nutrients; No of species with nonzero value";
+
+// Shannon-Wiener rounded to two decimals (halves to even), as a plain number.
+std::string roundedShannon(double h) {
+    const int64_t hundredths = core::roundHalfEven(h * 100);
+    std::string text = std::to_string(hundredths / 100);
+    const int64_t fraction = hundredths % 100;
+    if (fraction != 0) {
+        text += '.';
+        text += static_cast<char>('0' + fraction / 10);
+        if (fraction % 10) text += static_cast<char>('0' + fraction % 10);
+    }
+    return text;
+}
+
+}  // namespace
+
+ReleveIndicatorSums indicatorSums(const core::Table& table, int32_t rec) {
+    ReleveIndicatorSums sums;
+    if (rec < 1 || rec > table.ReleveRecordCount) return sums;
+    const std::string& cells = table.ReleveData[rec];
+    for (int c = 0; c < core::cellCount(cells); ++c) {
+        const int32_t s = core::cellRecord(cells, c);
+        if (s < 1 || s > table.SpeciesRecordCount) continue;
+        const int32_t row = table.SpeciesRowOfRecord[s];
+        if (row < 1 || row > table.SpeciesCount || table.SpeciesInfo[row].name.starts_with("###")) continue;
+        ++sums.species;
+        sums.covers.push_back(core::coverPercent(core::cellCoverByte(cells, c)));
+        const double weight = core::leadingNumber(table.SpeciesLayerLabel[row]);
+        for (int a = 0; a < IndicatorAxes; ++a) {
+            const double v = indicatorNumber(table.SpeciesIndicator[s][a]);
+            if (!(v > 0)) continue;
+            sums.sum[a] += v;
+            ++sums.count[a];
+            sums.weightedSum[a] += v * weight;
+            sums.weightTotal[a] += weight;
+        }
+    }
+    return sums;
+}
+
+void Form17_Command2_Click(core::Workspace& ws, core::Interaction& ui, MeanMode mode,
+                           std::optional<int> headAxis) {
+    core::Table& t = ws.table;
+    core::ProgressMeter meter(ui, t.ReleveCount);
+    for (int32_t k = 1; k <= t.ReleveCount; ++k) {
+        meter.merak();
+        const int32_t rec = t.ReleveOrder[k].record;
+        if (rec < 1 || rec > t.ReleveRecordCount) continue;
+        const ReleveIndicatorSums sums = indicatorSums(t, rec);
+        for (int a = 0; a < IndicatorAxes; ++a) {
+            std::optional<double> mean;
+            if (mode == MeanMode::Plain && sums.count[a] > 0) mean = 1000 * sums.sum[a] / sums.count[a];
+            if (mode == MeanMode::Weighted && sums.weightTotal[a] > 0)
+                mean = 1000 * sums.weightedSum[a] / sums.weightTotal[a];
+            if (mean) t.ReleveIndicatorMean[rec][a] = static_cast<int32_t>(std::llround(*mean));
+        }
+        if (headAxis && *headAxis >= 1 && *headAxis <= IndicatorAxes)
+            t.ReleveHead[rec] = core::padLeft(core::formatNumber(t.ReleveIndicatorMean[rec][*headAxis - 1] / 1000.0, "0.0"), 6);
+    }
+    if (headAxis && *headAxis >= 1 && *headAxis <= IndicatorAxes) showAnalysisHead(ws);
+}
+
+std::vector<std::string> ecologicalExportLines(const core::Workspace& ws, int colour, bool withGroups) {
+    const core::Table& t = ws.table;
+    std::vector<std::string> lines;
+    if (withGroups)
+        lines.push_back(std::string("Group No; Releve No; No of all species; Light; No of species with nonzero value;"
+                                    "Temperature; No of species with nonzero value;") +
+                        ExportHeadingEnd);
+    else
+        lines.push_back(std::string("Releve No; No of all species; Shannon-Wiener Index;Light; No of species with "
+                                    "nonzero value;Temperature; No of species with nonzero value;") +
+                        ExportHeadingEnd);
+    const std::vector<int32_t> groups =
+        withGroups ? view::groupNumbersOf(t, ws.separatorHierarchy, ws.separatorLevel) : std::vector<int32_t>();
+    for (int32_t k = 1; k <= t.ReleveCount; ++k) {
+        if (colour != core::AllColours && t.ReleveColour[k].number != colour) continue;
+        const ReleveIndicatorSums sums = indicatorSums(t, t.ReleveOrder[k].record);
+        std::string line;
+        if (withGroups) line += std::to_string(groups[static_cast<size_t>(k)]) + ";";
+        line += std::to_string(t.ReleveOrder[k].turbovegNumber) + ";" + std::to_string(sums.species);
+        if (!withGroups) line += ";" + roundedShannon(shannonWiener(sums.covers));
+        for (int a = 0; a < IndicatorAxes; ++a) {
+            if (sums.count[a] > 0)
+                line += ";" + core::formatNumber(sums.sum[a] / sums.count[a], "0.00") + ";" + std::to_string(sums.count[a]);
+            else
+                line += ";0;0";
+        }
+        lines.push_back(std::move(line));
+    }
+    return lines;
+}
+
+bool writeEcologicalExport(const core::Workspace& ws, const std::filesystem::path& file, int colour,
+                           bool withGroups) {
+    std::string content;
+    for (const std::string& line : ecologicalExportLines(ws, colour, withGroups)) content += line + "\r\n";
+    return core::writeFileAtomically(file, content);
+}
+
+bool exportEcologicalValues(core::Workspace& ws, core::Interaction& ui, bool withGroups) {
+    const core::FileRequest request{EcologicalExportTitle, EcologicalExportFilter, EcologicalExportName,
+                                    ws.currentDirectory, false};
+    const std::optional<std::string> file = ui.saveFile(request);
+    if (!file) return false;
+    if (!writeEcologicalExport(ws, *file, ws.releveColourBox, withGroups)) {
+        ui.message("The file " + *file + " cannot be written.", "Program Info", core::MessageIcon::Critical);
+        return false;
+    }
+    return true;
+}
+
+}  // namespace zembu::analysis

@@ -1,0 +1,71 @@
+#pragma once
+// Indicator (Ellenberg) values of the species: the indicator table file,
+// assigning its values to the species of the table by species number or by
+// name, and showing one axis beside the species names.
+//
+// The indicator table is read by byte position: records of 59 bytes, one
+// species each: the species number (columns 1-5), the name (6-45), the six
+// values of two characters each (46-57: light, temperature, continentality,
+// moisture, soil reaction, nutrients) and the line end (58-59). A file holds
+// length / 59 records; bytes beyond the last whole record are ignored.
+
+#include <cstdint>
+#include <filesystem>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "core/table.h"
+
+namespace zembu::core {
+class Interaction;
+class Workspace;
+}  // namespace zembu::core
+
+namespace zembu::analysis {
+
+inline constexpr size_t IndicatorRecordLength = 59;
+inline constexpr int IndicatorAxes = 6;
+// Axis names in order 1..6.
+inline constexpr const char* IndicatorAxisNames[IndicatorAxes] = {
+    "Light", "Temperature", "Continentality", "Moisture", "Soil Reaction", "Nutrients"};
+
+inline constexpr const char* NoIndicatorValuesMessage = "Indicator values have not been defined!";
+inline constexpr const char* IndicatorTableTitle = "OPEN ELLENBERG TABLE TEXT FILE";
+inline constexpr const char* IndicatorTableFilter = "File format .TXT|*.txt|All files (*.*)|*.*";
+
+struct IndicatorRecord {
+    double number = 0;             // numeric value of columns 1-5 (0 when not a number)
+    std::string name;              // columns 6-45 as read
+    core::IndicatorValues values;  // the six 2-character fields as read
+};
+
+// The records of an indicator table's bytes.
+std::vector<IndicatorRecord> parseIndicatorTable(std::string_view bytes);
+
+// Reads an indicator table file; throws core::ZembuError when it cannot be read.
+std::vector<IndicatorRecord> readIndicatorTable(const std::filesystem::path& file);
+
+// A value's number: the leading-number rule; counts in computations only above 0.
+double indicatorNumber(std::string_view value);
+
+// Form18.Command1_Click: every live row takes the six values of the first
+// record whose number equals its species number; rows without a record keep
+// their values. Returns the rows assigned.
+int32_t assignIndicatorValuesByNumber(core::Table& table, const std::vector<IndicatorRecord>& records);
+
+// Form18.Command3_Click: the same, matching the trimmed row name (without its
+// first four characters when it begins with "(") with the trimmed record name.
+int32_t assignIndicatorValuesByName(core::Table& table, const std::vector<IndicatorRecord>& records);
+
+// The file chooser and assignment of Form18 (byName chooses the rule): the
+// file is asked for with the program's title and filter; a file that cannot
+// be read is reported. Returns the rows assigned, or -1 when nothing was read.
+int32_t chooseIndicatorTable(core::Workspace& ws, core::Interaction& ui, bool byName);
+
+// indivalu_Click (axis 1..6): after an undo snapshot, every live row's layer
+// label shows its value of the axis, trimmed and right-aligned in 3; when no
+// species has a value above 0, the message follows. Returns false then.
+bool indivalu_Click(core::Workspace& ws, core::Interaction& ui, int axis);
+
+}  // namespace zembu::analysis

@@ -1,0 +1,59 @@
+// zembu-cli select IN.vod --formula TEXT: the relevés a selection formula selects.
+
+#include <CLI/CLI.hpp>
+
+#include "classification/releve_formula.h"
+#include "cli/cli_interaction.h"
+#include "cli/commands.h"
+#include "cli/table_loading.h"
+#include "core/text.h"
+#include "core/workspace.h"
+
+namespace zembu::cli {
+
+namespace {
+
+struct SelectOptions {
+    std::string file;
+    std::string formula;
+    bool definition = false;
+};
+
+void runSelect(const SelectOptions& o, CliContext& context) {
+    CommandLineInteraction ui(context.err);
+    const auto ws = loadWorkspace(o.file, context.err);
+    if (!ws) {
+        context.exitCode = 1;
+        return;
+    }
+    const classification::FormulaParse parse = classification::parseFormula(ws->table, core::utf8ToCodePage(o.formula));
+    if (!parse.ok()) {
+        ui.message(parse.error.text, parse.error.title, core::MessageIcon::Critical);
+        context.exitCode = 1;
+        return;
+    }
+    if (o.definition) {
+        for (const std::string& line : classification::describeFormula(*parse.formula)) context.out << line << '\n';
+        return;
+    }
+    const std::vector<char> selected = classification::evaluateFormula(ws->table, *parse.formula);
+    for (int32_t k = 1; k <= ws->table.ReleveCount; ++k)
+        if (selected[static_cast<size_t>(k)]) context.out << ws->table.ReleveOrder[k].record << '\n';
+}
+
+}  // namespace
+
+void installSelectCommand(CLI::App& app, CliContext& context) {
+    auto o = std::make_shared<SelectOptions>();
+    CLI::App* command = app.add_subcommand(
+        "select",
+        "Relevés selected by a formula of terms <species name> or <### group name> (optionally with UPnn, "
+        "a cover above nn %) joined by AND, OR and NOT, with parentheses for every change of operator. "
+        "Prints the running numbers of the selected relevés in column order.");
+    command->add_option("FILE", o->file, "Table file")->required();
+    command->add_option("--formula", o->formula, "The formula")->required();
+    command->add_flag("--definition", o->definition, "Print the formula's structure instead of the relevés");
+    command->callback([o, &context] { runSelect(*o, context); });
+}
+
+}  // namespace zembu::cli
