@@ -204,6 +204,12 @@ bool bealsValueReaches(int32_t thousandths, double limit) {
     return thousandths >= 1000 || thousandths / 1000.0 >= limit;
 }
 
+int32_t bealsLimitThousandths(double limit) {
+    int32_t m = 0;
+    while (m < 1000 && !bealsValueReaches(m, limit)) ++m;
+    return m;
+}
+
 int64_t writeBealsFile(const core::Table& table, int colour, double limit, const std::filesystem::path& file,
                        core::Interaction& ui) {
     core::AtomicFileWriter writer(file);
@@ -214,6 +220,7 @@ int64_t writeBealsFile(const core::Table& table, int colour, double limit, const
         beals.emplace(table, &meter);
     }
     core::ProgressMeter meter(ui, table.ReleveCount);
+    const int32_t smallest = bealsLimitThousandths(limit);
     std::vector<int32_t> values;
     std::string buffer;
     int64_t lines = 0;
@@ -223,7 +230,7 @@ int64_t writeBealsFile(const core::Table& table, int colour, double limit, const
         beals->valuesOf(table.ReleveOrder[k].record, values);
         const std::string releve = std::to_string(table.ReleveOrder[k].turbovegNumber) + ";";
         for (int32_t i = 1; i <= table.SpeciesCount; ++i) {
-            if (!bealsValueReaches(values[static_cast<size_t>(i)], limit)) continue;
+            if (values[static_cast<size_t>(i)] < smallest) continue;
             buffer += releve;
             buffer += std::to_string(table.SpeciesInfo[i].number);
             buffer += ';';

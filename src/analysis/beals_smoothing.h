@@ -91,6 +91,10 @@ std::string bealsValueText(int32_t thousandths);
 // True when a value reaches the export limit.
 bool bealsValueReaches(int32_t thousandths, double limit);
 
+// The smallest value in thousandths that reaches the limit (1000 for a
+// limit above 0.999: every present species).
+int32_t bealsLimitThousandths(double limit);
+
 // Writes the values reaching the limit for every live species in every
 // relevé whose colour number is colour (9: every relevé), in column order,
 // one line "TURBOVEG number;species number;layer;value" (CR LF) each, to file

@@ -16,7 +16,7 @@ using zembu::testing::TempDir;
 
 namespace {
 
-// The export computed pair by pair, as plainly as the procedure reads:
+// The export computed pair by pair, the plain way:
 // co-occurrences by the aligned code search, then every live row of every
 // relevé of the colour.
 std::string referenceExport(const core::Table& t, int colour, double limit) {
@@ -140,6 +140,10 @@ TEST(Beals, RelevesWithoutLiveSpeciesAndValueTexts) {
     EXPECT_EQ(analysis::bealsValueText(0), "0");
     EXPECT_TRUE(analysis::bealsValueReaches(100, 0.1));
     EXPECT_FALSE(analysis::bealsValueReaches(99, 0.1));
+    EXPECT_EQ(analysis::bealsLimitThousandths(0), 0);
+    EXPECT_EQ(analysis::bealsLimitThousandths(0.1), 100);
+    EXPECT_EQ(analysis::bealsLimitThousandths(0.1001), 101);
+    EXPECT_EQ(analysis::bealsLimitThousandths(0.999), 999);
     core::ScriptedInteraction ui;
     EXPECT_THROW(analysis::writeBealsFile(t, 9, 0, dir / "missing" / "b.txt", ui), core::ZembuError);
 }
