@@ -18,7 +18,9 @@ constexpr double HeatLoadPi = 3.1415927;
 
 double radians(double degrees) { return HeatLoadPi * degrees / 180; }
 
-SiteFields siteFields(const core::HeaderStore& store, std::string_view record) {
+}  // namespace
+
+SiteFields readSiteFields(const core::HeaderStore& store, std::string_view record) {
     SiteFields site;
     for (int n = 1; n <= store.fieldCount(); ++n) {
         const std::string name = core::upperAscii(store.field(n).name);
@@ -39,8 +41,6 @@ SiteFields siteFields(const core::HeaderStore& store, std::string_view record) {
     }
     return site;
 }
-
-}  // namespace
 
 std::optional<double> latitudeFromText(std::string_view text) {
     const std::string_view t = core::trim(text);
@@ -86,7 +86,7 @@ void Form49_Command1_Click(core::Workspace& ws, core::Interaction& ui, int model
         std::string head = MissingSiteHead;
         const std::optional<std::string> record = ws.header.empty() ? std::nullopt : file.record(rec);
         if (record) {
-            const SiteFields site = siteFields(ws.header, *record);
+            const SiteFields site = readSiteFields(ws.header, *record);
             if (site.counted == 3) {
                 if (const auto latitude = latitudeFromText(site.latitude)) {
                     const Irradiation value = irrad(*latitude, site.slope, site.aspect, model);

@@ -11,6 +11,7 @@
 namespace zembu::core {
 class Interaction;
 class Workspace;
+struct HeaderStore;
 }  // namespace zembu::core
 
 namespace zembu::analysis {
@@ -52,6 +53,7 @@ struct SiteFields {
     double slope = 0;
     double aspect = 0;
 };
+SiteFields readSiteFields(const core::HeaderStore& store, std::string_view record);
 
 // Form49.Command1_Click: for every relevé in column order, reads its header
 // record once and stores in its head the radiation or heat load (output)

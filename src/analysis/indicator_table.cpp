@@ -22,7 +22,7 @@ std::string_view matchedName(std::string_view name) {
 
 // Gives each live row the values of the record key(row) finds.
 template <typename Lookup>
-int32_t assign(core::Table& table, const std::vector<IndicatorRecord>& records, Lookup lookup) {
+int32_t assign(core::Table& table, Lookup lookup) {
     int32_t assigned = 0;
     for (int32_t i = 1; i <= table.SpeciesCount; ++i) {
         const IndicatorRecord* record = lookup(i);
@@ -62,7 +62,7 @@ double indicatorNumber(std::string_view value) { return core::leadingNumber(valu
 int32_t assignIndicatorValuesByNumber(core::Table& table, const std::vector<IndicatorRecord>& records) {
     std::unordered_map<double, const IndicatorRecord*> first;
     for (const IndicatorRecord& r : records) first.emplace(r.number, &r);
-    return assign(table, records, [&](int32_t row) -> const IndicatorRecord* {
+    return assign(table, [&](int32_t row) -> const IndicatorRecord* {
         const auto hit = first.find(static_cast<double>(table.SpeciesInfo[row].number));
         return hit == first.end() ? nullptr : hit->second;
     });
@@ -71,7 +71,7 @@ int32_t assignIndicatorValuesByNumber(core::Table& table, const std::vector<Indi
 int32_t assignIndicatorValuesByName(core::Table& table, const std::vector<IndicatorRecord>& records) {
     std::unordered_map<std::string_view, const IndicatorRecord*> first;
     for (const IndicatorRecord& r : records) first.emplace(core::trim(r.name), &r);
-    return assign(table, records, [&](int32_t row) -> const IndicatorRecord* {
+    return assign(table, [&](int32_t row) -> const IndicatorRecord* {
         const auto hit = first.find(matchedName(table.SpeciesInfo[row].name));
         return hit == first.end() ? nullptr : hit->second;
     });
