@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <random>
+
 #include "classification/releve_formula.h"
 #include "classification/releve_selection.h"
 #include "core/scripted_interaction.h"
@@ -153,4 +155,24 @@ TEST(ReleveFormula, SelectionColoursTheSelectedReleves) {
     core::Workspace empty(dir.path() / "empty");
     EXPECT_FALSE(classification::makeSelection(empty, ui, "<X>", 1));
     EXPECT_SCRIPT_DONE(ui);
+}
+
+TEST(ReleveFormula, AnyTextIsParsedOrRefused) {
+    const core::Table t = formulaTable();
+    const char* const pieces[] = {"<Abies alba>", "<Carex sp. UP05>", "<### Group12>", " AND ", " OR ", " NOT ",
+                                  "(", ")", "[", "}", "<", ">", "UP", "x", " "};
+    std::mt19937 random(11);
+    for (int trial = 0; trial < 3000; ++trial) {
+        std::string text;
+        const int length = 1 + static_cast<int>(random() % 12);
+        for (int i = 0; i < length; ++i) text += pieces[random() % std::size(pieces)];
+        const classification::FormulaParse parse = parseFormula(t, text);
+        if (parse.ok()) {
+            EXPECT_EQ(classification::evaluateFormula(t, *parse.formula).size(), 7u) << text;
+            EXPECT_FALSE(classification::describeFormula(*parse.formula).empty());
+        } else {
+            EXPECT_FALSE(parse.error.text.empty()) << text;
+            EXPECT_TRUE(parse.error.title == "SYNTAX ERROR" || parse.error.title == "ERROR") << text;
+        }
+    }
 }
