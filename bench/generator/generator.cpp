@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <array>
 #include <cmath>
+#include <map>
 
 #include "core/index_code.h"
 #include "core/palette.h"
@@ -22,8 +23,9 @@ struct LayerKind {
 };
 constexpr std::array<LayerKind, 5> LayerKinds = {{{6, 0.70}, {4, 0.10}, {1, 0.08}, {9, 0.08}, {7, 0.04}}};
 
-// Braun-Blanquet midpoints (r + 1 2m 2a 2b 3 4 5) and how often each is recorded.
-constexpr std::array<int, 9> ScaleCovers = {1, 2, 3, 4, 10, 20, 38, 63, 88};
+// The percentages of the Braun-Blanquet codes r + 1 2m 2a 2b 3 4 5 and how
+// often each is recorded.
+constexpr std::array<int, 9> ScaleCovers = {1, 2, 3, 4, 8, 18, 38, 63, 88};
 constexpr std::array<double, 9> ScaleWeights = {0.08, 0.25, 0.25, 0.10, 0.12, 0.08, 0.06, 0.04, 0.02};
 
 const char* const Syllables[] = {"ca", "ru", "lo", "mi", "ver", "sa", "tri", "po", "den", "gal",
@@ -90,7 +92,7 @@ GeneratorOptions withAllContents(GeneratorOptions o) {
 core::Table generateTable(const GeneratorOptions& o) {
     core::Table t;
     const int32_t R = std::max(o.releves, 0);
-    const int32_t S = std::max(o.species, 0);
+    const int32_t S = o.catalogue ? static_cast<int32_t>(o.catalogue->size()) : std::max(o.species, 0);
     t.setCapacities(capacity(o.maxReleves, R, core::DefaultMaxReleves),
                     capacity(o.maxSpecies, S, core::DefaultMaxSpecies));
     Random random(o.seed);
@@ -108,7 +110,17 @@ core::Table generateTable(const GeneratorOptions& o) {
         double kindEnd = LayerKinds[0].share / shareSum * S;
         int taxon = 0;
         size_t nextTree = 0;
-        for (int32_t s = 1; s <= S; ++s) {
+        std::map<std::string, int32_t> catalogueNumbers;
+        for (int32_t s = 1; s <= S && o.catalogue; ++s) {
+            // Named species: the same species keeps its number in every layer.
+            const CatalogueSpecies& c = (*o.catalogue)[static_cast<size_t>(s - 1)];
+            const auto number = catalogueNumbers.emplace(c.name, 1000 + static_cast<int32_t>(catalogueNumbers.size()));
+            ecology[s] = {c.optimum, c.tolerance, c.commonness};
+            t.SpeciesInfo[s] = {number.first->second, c.name, s};
+            t.SpeciesLayer[s] = c.layer;
+            t.SpeciesLayerLabel[s] = o.layerLabels ? std::to_string(c.layer) : "   ";
+        }
+        for (int32_t s = 1; s <= S && !o.catalogue; ++s) {
             while (kind + 1 < kinds && s > kindEnd + 0.5) kindEnd += LayerKinds[++kind].share / shareSum * S;
             const int16_t layer = LayerKinds[kind].layer;
             SpeciesEcology& e = ecology[s];
@@ -173,7 +185,7 @@ core::Table generateTable(const GeneratorOptions& o) {
         std::sort(chosen.begin(), chosen.end());
         std::string& cells = t.ReleveData[rec];
         cells.reserve(chosen.size() * core::CellSize);
-        const bool percentages = community % 2 == 1;
+        const bool percentages = !o.braunBlanquetOnly && community % 2 == 1;
         for (int32_t s : chosen) {
             int cover;
             if (percentages) {

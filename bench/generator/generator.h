@@ -18,6 +18,7 @@
 #include <vector>
 
 #include "core/table.h"
+#include "demo_catalogue.h"
 
 namespace zembu::core {
 class Workspace;
@@ -44,6 +45,15 @@ struct GeneratorOptions {
     bool layerLabels = false;     // layer labels (the layer digit) instead of "   "
     bool shuffle = false;         // columns and rows not in record order
     int emptyReleves = 0;         // relevés without any species
+
+    // Named species with their ecology (demo_catalogue.h) instead of invented
+    // ones; the species count is then the catalogue's size.
+    const std::vector<CatalogueSpecies>* catalogue = nullptr;
+    // Names of the communities, written into the COMMUNITY header field.
+    const std::vector<const char*>* communityNames = nullptr;
+    // Every cover on the Braun-Blanquet scale (otherwise every other community
+    // is recorded in percentages).
+    bool braunBlanquetOnly = false;
 
     // Capacities; 0 takes the default or, when the table needs more, its size.
     int32_t maxReleves = 0;

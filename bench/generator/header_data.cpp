@@ -22,9 +22,11 @@ struct FieldSpec {
     const char* name;
     int width;  // characters of the value; one blank follows
 };
-constexpr FieldSpec Fields[] = {{"Releve number", 6}, {"DATE", 8},      {"ALTITUDE", 5},
-                                {"ASPECT", 4},        {"SLOPE", 3},     {"LATITUDE", 6},
-                                {"LONGITUDE", 7},     {"COMMUNITY", 12}, {"AUTHOR", 14}};
+constexpr FieldSpec Fields[] = {{"Releve number", 6}, {"DATE", 8},       {"ALTITUDE", 5},
+                                {"ASPECT", 4},        {"SLOPE", 3},      {"LATITUDE", 6},
+                                {"LONGITUDE", 7},     {"SURF_AREA", 5},  {"COMMUNITY", 28},
+                                {"AUTHOR", 14}};
+const int PlotSizes[] = {100, 200, 200, 400, 400, 400, 500};
 const char* const Authors[] = {"Novak J.", "Smith A.", "Horvat M.", "Keller R.", "Dvorak P."};
 
 void put(std::string& record, size_t& column, std::string_view value, int width) {
@@ -75,7 +77,12 @@ void writeHeaderFiles(const GeneratorOptions& o, const core::Table& t, const std
             "0" + std::to_string(random.between(12, 22)) + twoDigits(static_cast<int>(random.between(0, 59))) +
                 twoDigits(static_cast<int>(random.between(0, 59))),
             7);
-        put(record, column, "Comm " + std::to_string(community + 1), 12);
+        put(record, column, std::to_string(PlotSizes[random.below(7)]), 5);
+        put(record, column,
+            o.communityNames && community < static_cast<int>(o.communityNames->size())
+                ? std::string((*o.communityNames)[static_cast<size_t>(community)])
+                : "Comm " + std::to_string(community + 1),
+            28);
         put(record, column, Authors[random.below(5)], 14);
         buffer += record;
         buffer += "\r\n";
