@@ -180,7 +180,7 @@ const std::vector<MenuEntry>& menuLayout() {
         {"&Analysis", "OPTIMCLASS evaluation of classifications", "optimclassEvaluationOfClassifications", MenuEntryKind::Item, ""},
         {"&Analysis", "Species response curves (R)", "speciesResponseCurvesR", MenuEntryKind::Item, ""},
         {"&Table Simulation", "Stratified resampling", "stratifiedResampling", MenuEntryKind::Item, ""},
-        {"He&lp", "&User Guide", "helpContents", MenuEntryKind::Item, ""},
+        {"He&lp", "&User Guide", "helpContents", MenuEntryKind::Item, "F1"},
         {"He&lp", "&About ZEMBU", "aboutZembu", MenuEntryKind::Item, ""},
     };
     return entries;

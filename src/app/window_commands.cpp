@@ -1,14 +1,21 @@
-// Commands of the window itself: "E&xit" and "&About ZEMBU".
+// Commands of the window itself: "E&xit", the user guide and "&About ZEMBU".
 
 #include <QMessageBox>
 
 #include "app/commands.h"
+#include "app/help_window.h"
 #include "app/main_window.h"
 
 namespace zembu::app {
 
 void installWindowCommands(MainWindow& window) {
     window.setCommand("exit", [&window] { window.close(); });
+    window.setCommand("helpContents", [&window] {
+        auto* help = window.findChild<HelpWindow*>();
+        if (!help) help = new HelpWindow(&window);
+        help->show();
+        help->raise();
+    });
     window.setCommand("aboutZembu", [&window] {
         QMessageBox::about(&window, "About ZEMBU",
                            QString("<h3>ZEMBU %1</h3>"

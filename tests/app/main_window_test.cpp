@@ -5,8 +5,10 @@
 #include <QComboBox>
 #include <QMenuBar>
 #include <QTemporaryDir>
+#include <QTextBrowser>
 #include <QtTest>
 
+#include "app/help_window.h"
 #include "app/main_window.h"
 #include "core/index_code.h"
 #include "core/menu_ids.h"
@@ -58,6 +60,24 @@ private slots:
         QVERIFY(!window.action("uniqueness_Click")->isEnabled());
         QCOMPARE(window.action(core::menu::Undo)->shortcut(), QKeySequence("Ctrl+Z"));
         QVERIFY(ui.done());
+    }
+
+    void theUserGuideOpensInsideTheProgram() {
+        core::Workspace ws(home_.path().toStdString());
+        core::ScriptedInteraction ui;
+        core::Form_Load(ws, ui);
+        app::MainWindow window(ws, ui);
+        QAction* guide = window.action("helpContents");
+        QVERIFY(guide->isEnabled());
+        QCOMPARE(guide->shortcut(), QKeySequence(Qt::Key_F1));
+        guide->trigger();
+        auto* help = window.findChild<app::HelpWindow*>();
+        QVERIFY(help);
+        QVERIFY(help->isVisible());
+        const QString text = help->browser()->toPlainText();
+        QVERIFY(text.contains("ZEMBU user guide"));
+        QVERIFY(text.contains("Importing a TURBOVEG export"));
+        QVERIFY(text.contains("Separators and groups"));
     }
 
     void colourBoxesRenewTheirCaptions() {
