@@ -16,7 +16,8 @@ configure: deps
 build: configure
 	@cmake --build --preset default
 
-run: build
+run: configure
+	@cmake --build --preset default --target zembu
 	@if [ -f "$(DEMO)" ]; then $(BUILD)/src/app/zembu "$(DEMO)"; else $(BUILD)/src/app/zembu; fi
 
 test: build
