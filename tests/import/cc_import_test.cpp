@@ -105,7 +105,7 @@ TEST(CcImport, DefaultPercentagesAreCeilingsAndTheListGrowsPastTwoHundred) {
     TempDir dir;
     std::string text = lines({kHead1, kHead2});
     for (int i = 1; i <= 300; ++i) text += "    1    1" + std::string(" ") + std::to_string(i) + ".25\r\n";
-    text += lines({"0", "Spec on1", "       7"});
+    text += lines({"0", "Spcs on1", "       7"});
     zt::writeFile(dir / "many.cc!", text);
     const Imported r = analyseAndImport(dir / "many.cc!");
     ASSERT_EQ(r.analysis.values.size(), 300u);
