@@ -44,7 +44,7 @@ TEST_F(CliTableFile, InfoListsTheCounts) {
                        "journal lines: " +
                            std::to_string(zembu::generator::generateJournal(options(), t).size()) +
                            "\n"
-                           "header fields: 9\n");
+                           "header fields: 10\n");
 }
 
 TEST_F(CliTableFile, InfoReportsABadFile) {
