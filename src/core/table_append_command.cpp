@@ -13,13 +13,8 @@
 namespace zembu::core {
 
 bool tableappend(Workspace& ws, Interaction& ui) {
-    FileRequest request;
-    request.title = "Open Table";
-    request.filter = TableFileFilter;
-    request.directory = ws.currentDirectory;
-    request.mustExist = true;
-    const auto file = ui.openFile(request);
-    if (!file || file->empty()) return false;
+    const auto file = askForTableFile(ws, ui);
+    if (!file) return false;
 
     try {
         BusyScope busy(ui);

@@ -182,8 +182,6 @@ bool offerSave(Workspace& ws, Interaction& ui) {
     return true;
 }
 
-namespace {
-
 std::optional<std::string> askForTableFile(Workspace& ws, Interaction& ui) {
     FileRequest request;
     request.title = "Open Table";
@@ -194,8 +192,6 @@ std::optional<std::string> askForTableFile(Workspace& ws, Interaction& ui) {
     if (!chosen || chosen->empty()) return std::nullopt;
     return chosen;
 }
-
-}  // namespace
 
 bool otevrittabulku(Workspace& ws, Interaction& ui, OpenMode mode) {
     if (mode == OpenMode::SpeciesGroups) {

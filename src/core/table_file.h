@@ -66,6 +66,9 @@ bool tableopen2(Workspace& ws, Interaction& ui, const std::string& file);
 // happen).
 bool offerSave(Workspace& ws, Interaction& ui);
 
+// Asks for an existing table file ("Open Table"); nullopt when none was chosen.
+std::optional<std::string> askForTableFile(Workspace& ws, Interaction& ui);
+
 // What "&Open" loads: a whole table, or only the species groups of a table
 // file (the species-groups import mode of the Cocktail dialog).
 enum class OpenMode { Table, SpeciesGroups };

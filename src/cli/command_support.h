@@ -1,0 +1,41 @@
+#pragma once
+// What the subcommands share: the table file they work on, loaded into a
+// workspace whose capacities follow the file; refusals, shown as messages
+// that make the subcommand fail; and the imported table written out.
+
+#include <cstdint>
+#include <memory>
+#include <ostream>
+#include <string>
+#include <string_view>
+
+#include "cli/cli_app.h"
+#include "core/workspace.h"
+
+namespace zembu::core {
+class Interaction;
+class ZembuError;
+}  // namespace zembu::core
+
+namespace zembu::cli {
+
+// Loads a table file (binary or text, with its header companions) into a new
+// workspace. When the file cannot be read, the messages are on standard
+// error, the subcommand fails (exit status 1) and the result is nullptr.
+std::unique_ptr<core::Workspace> loadWorkspace(const std::string& file, CliContext& context);
+
+// Shows a message ("title: text" on standard error) and makes the subcommand
+// fail (exit status 1).
+void refuse(CliContext& context, core::Interaction& ui, std::string_view text, std::string_view title = "zembu-cli");
+// The same for an error a reader or a command threw.
+void refuse(CliContext& context, core::Interaction& ui, const core::ZembuError& error);
+
+// Before an import: gives the table room for the relevés and species the
+// file holds (a tool reads any file the program could).
+void fitCapacities(core::Table& table, int32_t releves, int32_t species);
+
+// After an import: writes the table to file and prints the counts and the
+// name written. Returns the exit status.
+int writeImportedTable(core::Workspace& ws, core::Interaction& ui, const std::string& file, std::ostream& out);
+
+}  // namespace zembu::cli
