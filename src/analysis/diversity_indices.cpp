@@ -34,10 +34,8 @@ std::vector<int> countedCovers(const core::Table& table, int32_t rec) {
     if (rec < 1 || rec > table.ReleveRecordCount) return covers;
     const std::string& cells = table.ReleveData[rec];
     for (int c = 0; c < core::cellCount(cells); ++c) {
-        const int32_t s = core::cellRecord(cells, c);
-        if (s < 1 || s > table.SpeciesRecordCount) continue;
-        const int32_t row = table.SpeciesRowOfRecord[s];
-        if (row < 1 || row > table.SpeciesCount || table.SpeciesInfo[row].name.starts_with("###")) continue;
+        const int32_t row = table.liveRowOfCell(cells, c);
+        if (row == 0 || table.SpeciesInfo[row].name.starts_with("###")) continue;
         const int cover = core::coverPercent(core::cellCoverByte(cells, c));
         if (cover > 0) covers.push_back(cover);  // a damaged cover byte is no cover
     }

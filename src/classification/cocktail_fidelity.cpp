@@ -83,11 +83,8 @@ std::vector<SpeciesConstancy> constancyColumn(const core::Table& table, int colo
         if (!inGroup[rec]) continue;
         const std::string& cells = table.ReleveData[rec];
         for (int c = 0; c < core::cellCount(cells); ++c) {
-            const int32_t s = core::cellRecord(cells, c);
-            if (s < 1 || s > table.SpeciesRecordCount) continue;
-            const int32_t row = table.SpeciesRowOfRecord[s];
-            if (row >= 1 && row <= table.SpeciesCount && core::coverPercent(core::cellCoverByte(cells, c)) > coverThreshold)
-                ++count[row];
+            const int32_t row = table.liveRowOfCell(cells, c);
+            if (row != 0 && core::coverPercent(core::cellCoverByte(cells, c)) > coverThreshold) ++count[row];
         }
     }
     for (int32_t i = 1; i <= table.SpeciesCount; ++i) {

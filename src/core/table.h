@@ -17,8 +17,10 @@
 #include <array>
 #include <cstdint>
 #include <string>
+#include <string_view>
 #include <vector>
 
+#include "core/index_code.h"
 #include "core/variant.h"
 
 namespace zembu::core {
@@ -142,6 +144,15 @@ public:
 
     // The record shown in column k.
     int32_t recordOfColumn(int32_t column) const { return ReleveOrder[column].record; }
+
+    // The live species row (1..SpeciesCount) of cell c of a relevé's cell
+    // string; 0 when the cell's species record or its row is out of range.
+    int32_t liveRowOfCell(std::string_view cells, int c) const {
+        const int32_t s = cellRecord(cells, c);
+        if (s < 1 || s > SpeciesRecordCount) return 0;
+        const int32_t row = SpeciesRowOfRecord[s];
+        return row >= 1 && row <= SpeciesCount ? row : 0;
+    }
 
     // True when the table holds no relevé and no species.
     bool empty() const { return ReleveCount == 0 && SpeciesRecordCount == 0; }
