@@ -4,8 +4,8 @@
 
 #include "analysis/beals_smoothing.h"
 #include "cli/cli_interaction.h"
+#include "cli/command_support.h"
 #include "cli/commands.h"
-#include "cli/table_loading.h"
 #include "core/errors.h"
 #include "core/palette.h"
 #include "core/workspace.h"
@@ -23,16 +23,12 @@ struct BealsOptions {
 
 void runBeals(const BealsOptions& o, CliContext& context) {
     CommandLineInteraction ui(context.err);
-    const auto ws = loadWorkspace(o.file, context.err);
-    if (!ws) {
-        context.exitCode = 1;
-        return;
-    }
+    const auto ws = loadWorkspace(o.file, context);
+    if (!ws) return;
     try {
         analysis::writeBealsFile(ws->table, o.colour, o.limit, o.output, ui);
     } catch (const core::ZembuError& e) {
-        ui.message(e.what(), e.title(), core::MessageIcon::Critical);
-        context.exitCode = 1;
+        refuse(context, ui, e);
     }
 }
 

@@ -5,8 +5,8 @@
 
 #include "classification/cocktail_statistics.h"
 #include "cli/cli_interaction.h"
+#include "cli/command_support.h"
 #include "cli/commands.h"
-#include "cli/table_loading.h"
 #include "core/text.h"
 #include "core/workspace.h"
 
@@ -21,17 +21,13 @@ struct CocktailStatsOptions {
 
 void runCocktailStats(const CocktailStatsOptions& o, CliContext& context) {
     CommandLineInteraction ui(context.err);
-    const auto ws = loadWorkspace(o.file, context.err);
-    if (!ws) {
-        context.exitCode = 1;
-        return;
-    }
+    const auto ws = loadWorkspace(o.file, context);
+    if (!ws) return;
     classification::WorkingGroup group;
     for (const std::string& name : o.species) {
         const int32_t row = classification::firstRowNamed(ws->table, core::utf8ToCodePage(name));
         if (row == 0) {
-            ui.message("The species " + name + " is not in the table.", "zembu-cli", core::MessageIcon::Critical);
-            context.exitCode = 1;
+            refuse(context, ui, "The species " + name + " is not in the table.");
             return;
         }
         group.members.push_back(classification::memberOfRow(ws->table, row));

@@ -4,8 +4,8 @@
 #include <CLI/CLI.hpp>
 
 #include "cli/cli_interaction.h"
+#include "cli/command_support.h"
 #include "cli/commands.h"
-#include "cli/table_loading.h"
 #include "core/table_file.h"
 
 namespace zembu::cli {
@@ -18,11 +18,8 @@ void installConvertCommand(CLI::App& app, CliContext& context) {
     command->add_option("IN", *in, "Table file to read")->required();
     command->add_option("OUT", *out, "Table file to write (\".VOD\" is added to a name without a dot)")->required();
     command->callback([&context, in, out] {
-        const auto ws = loadWorkspace(*in, context.err);
-        if (!ws) {
-            context.exitCode = 1;
-            return;
-        }
+        const auto ws = loadWorkspace(*in, context);
+        if (!ws) return;
         CommandLineInteraction ui(context.err);
         const auto written = core::savetabl(*ws, ui, *out);
         if (!written || ui.messageCount() > 0) {

@@ -4,8 +4,8 @@
 #include <CLI/CLI.hpp>
 
 #include "cli/cli_interaction.h"
+#include "cli/command_support.h"
 #include "cli/commands.h"
-#include "cli/table_loading.h"
 #include "core/errors.h"
 #include "export/cc_export.h"
 
@@ -24,7 +24,7 @@ int runExportCc(const ExportCcOptions& o, CliContext& context) {
     CommandLineInteraction ui(context.err);
     const auto power = exporting::checkTransformation(o.power, ui);
     if (!power) return 1;
-    const auto ws = loadWorkspace(o.in, context.err);
+    const auto ws = loadWorkspace(o.in, context);
     if (!ws) return 1;
     try {
         const auto result = exporting::writeCcFile(ws->table, {o.colour, *power}, o.out, &ui);

@@ -8,6 +8,7 @@
 #include <string>
 
 #include "cli/cli_interaction.h"
+#include "cli/command_support.h"
 #include "cli/commands.h"
 #include "core/settings.h"
 #include "synoptic/fidelity_calculator.h"
@@ -28,8 +29,7 @@ struct FidelityOptions {
 void runFidelity(const FidelityOptions& o, CliContext& context) {
     CommandLineInteraction ui(context.err);
     if (!synoptic::fidelityCountsAreCorrect(o.N, o.Np, o.n, o.np)) {
-        ui.message("Values are not correct!!!", "Program Info", core::MessageIcon::Critical);
-        context.exitCode = 1;
+        refuse(context, ui, "Values are not correct!!!", "Program Info");
         return;
     }
     core::Settings settings;
@@ -46,8 +46,7 @@ void runFidelity(const FidelityOptions& o, CliContext& context) {
     const synoptic::FisherCounts counts{whole(o.N), whole(o.Np), whole(o.n), whole(o.np)};
     const synoptic::FidelityResult result = synoptic::uvalue(fidelity, o.N, o.Np, o.n, o.np, o.kind, &counts);
     if (result.fisherProblem != synoptic::FisherProblem::None) {
-        ui.message(synoptic::fisherProblemMessage(result.fisherProblem), "Program Info", core::MessageIcon::Critical);
-        context.exitCode = 1;
+        refuse(context, ui, synoptic::fisherProblemMessage(result.fisherProblem), "Program Info");
         return;
     }
     context.out << fullPrecision(result.value) << '\n';

@@ -7,9 +7,9 @@
 #include <algorithm>
 
 #include "cli/cli_interaction.h"
+#include "cli/command_support.h"
 #include "cli/commands.h"
 #include "core/file_util.h"
-#include "core/table_file.h"
 #include "core/workspace.h"
 #include "import/cc_import_command.h"
 
@@ -52,18 +52,12 @@ int runImportCc(const ImportCcOptions& o, CliContext& context) {
     const auto analysis = import::test_tabulky(o.in, choices.options, core::LargestMaxReleves,
                                                core::LargestMaxSpecies, ui);
     if (!analysis) return 1;
-    const auto releves = static_cast<int32_t>(std::max(analysis->releveCount, analysis->largestReleveIndex));
-    const auto species = static_cast<int32_t>(std::max(analysis->speciesCount, analysis->largestSpeciesIndex));
-    if (releves > ws.table.MaxReleves || species > ws.table.MaxSpecies)
-        ws.table.setCapacities(std::max(releves, ws.table.MaxReleves), std::max(species, ws.table.MaxSpecies));
+    fitCapacities(ws.table, static_cast<int32_t>(std::max(analysis->releveCount, analysis->largestReleveIndex)),
+                  static_cast<int32_t>(std::max(analysis->speciesCount, analysis->largestSpeciesIndex)));
     choices.values = analysis->values;
 
     if (!import::importCcFile(ws, choices, ui)) return 1;
-    const auto written = core::savetabl(ws, ui, o.out);
-    if (!written) return 1;
-    context.out << "imported: " << ws.table.ReleveCount << " relevés, " << ws.table.SpeciesCount << " species\n";
-    context.out << "written: " << *written << '\n';
-    return 0;
+    return writeImportedTable(ws, ui, o.out, context.out);
 }
 
 }  // namespace

@@ -5,8 +5,8 @@
 #include <CLI/CLI.hpp>
 
 #include "cli/cli_interaction.h"
+#include "cli/command_support.h"
 #include "cli/commands.h"
-#include "cli/table_loading.h"
 #include "core/header_store.h"
 #include "core/table_file.h"
 #include "core/text.h"
@@ -23,7 +23,7 @@ struct ImportHeaderOptions {
 };
 
 int runImportHeader(const ImportHeaderOptions& o, CliContext& context) {
-    const auto ws = loadWorkspace(o.table, context.err);
+    const auto ws = loadWorkspace(o.table, context);
     if (!ws) return 1;
     CommandLineInteraction ui(context.err);
     const std::string extension = core::lowerAscii(std::filesystem::path(o.header).extension().string());

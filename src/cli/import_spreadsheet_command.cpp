@@ -6,9 +6,9 @@
 #include <map>
 
 #include "cli/cli_interaction.h"
+#include "cli/command_support.h"
 #include "cli/commands.h"
 #include "core/errors.h"
-#include "core/table_file.h"
 #include "core/workspace.h"
 #include "import/import_file.h"
 #include "import/spreadsheet_import.h"
@@ -37,21 +37,15 @@ int runImportSpreadsheet(const ImportSpreadsheetOptions& o, CliContext& context)
         const std::string content = import::readImportFile(o.in);
         const import::SpreadsheetLayout layout = import::analyseSpreadsheet(
             content, o.separator, o.layerColumn, core::LargestMaxReleves, core::LargestMaxSpecies);
-        const auto releves = static_cast<int32_t>(layout.identifiers.size());
-        const auto species = static_cast<int32_t>(layout.speciesLines.size());
-        if (releves > ws.table.MaxReleves || species > ws.table.MaxSpecies)
-            ws.table.setCapacities(std::max(releves, ws.table.MaxReleves), std::max(species, ws.table.MaxSpecies));
+        fitCapacities(ws.table, static_cast<int32_t>(layout.identifiers.size()),
+                      static_cast<int32_t>(layout.speciesLines.size()));
         choices.codes = import::krok3(layout.codes, o.cover, ui);
     } catch (const core::ZembuError& e) {
         ui.message(e.what(), e.title(), core::MessageIcon::Information);
         return 1;
     }
     if (!import::importSpreadsheet(ws, choices, ui)) return 1;
-    const auto written = core::savetabl(ws, ui, o.out);
-    if (!written) return 1;
-    context.out << "imported: " << ws.table.ReleveCount << " relevés, " << ws.table.SpeciesCount << " species\n";
-    context.out << "written: " << *written << '\n';
-    return 0;
+    return writeImportedTable(ws, ui, o.out, context.out);
 }
 
 }  // namespace

@@ -6,8 +6,8 @@
 #include "analysis/indicator_means.h"
 #include "analysis/indicator_table.h"
 #include "cli/cli_interaction.h"
+#include "cli/command_support.h"
 #include "cli/commands.h"
-#include "cli/table_loading.h"
 #include "core/errors.h"
 #include "core/text.h"
 #include "core/workspace.h"
@@ -25,18 +25,14 @@ struct IndicatorMeansOptions {
 
 void runIndicatorMeans(const IndicatorMeansOptions& o, CliContext& context) {
     CommandLineInteraction ui(context.err);
-    const auto ws = loadWorkspace(o.file, context.err);
-    if (!ws) {
-        context.exitCode = 1;
-        return;
-    }
+    const auto ws = loadWorkspace(o.file, context);
+    if (!ws) return;
     try {
         const auto records = analysis::readIndicatorTable(o.indicatorTable);
         if (o.by == "name") analysis::assignIndicatorValuesByName(ws->table, records);
         else analysis::assignIndicatorValuesByNumber(ws->table, records);
     } catch (const core::ZembuError& e) {
-        ui.message(e.what(), e.title(), core::MessageIcon::Critical);
-        context.exitCode = 1;
+        refuse(context, ui, e);
         return;
     }
     analysis::Form17_Command2_Click(*ws, ui, o.weighted ? analysis::MeanMode::Weighted : analysis::MeanMode::Plain,

@@ -5,8 +5,8 @@
 #include "analysis/diversity_indices.h"
 #include "analysis/heat_load.h"
 #include "cli/cli_interaction.h"
+#include "cli/command_support.h"
 #include "cli/commands.h"
-#include "cli/table_loading.h"
 #include "core/text.h"
 #include "core/workspace.h"
 
@@ -22,11 +22,8 @@ struct IndicesOptions {
 
 void runIndices(const IndicesOptions& o, CliContext& context) {
     CommandLineInteraction ui(context.err);
-    const auto ws = loadWorkspace(o.file, context.err);
-    if (!ws) {
-        context.exitCode = 1;
-        return;
-    }
+    const auto ws = loadWorkspace(o.file, context);
+    if (!ws) return;
     if (o.index == "shannon") analysis::sh_store_Click(*ws);
     else if (o.index == "pielou") analysis::even_Click(*ws, 0);
     else if (o.index == "evar") analysis::even_Click(*ws, 1);

@@ -2,8 +2,8 @@
 
 #include <CLI/CLI.hpp>
 
+#include "cli/command_support.h"
 #include "cli/commands.h"
-#include "cli/table_loading.h"
 #include "core/vod_format.h"
 
 namespace zembu::cli {
@@ -13,11 +13,8 @@ void installInfoCommand(CLI::App& app, CliContext& context) {
     auto file = std::make_shared<std::string>();
     command->add_option("FILE", *file, "Table file")->required();
     command->callback([&context, file] {
-        const auto ws = loadWorkspace(*file, context.err);
-        if (!ws) {
-            context.exitCode = 1;
-            return;
-        }
+        const auto ws = loadWorkspace(*file, context);
+        if (!ws) return;
         const core::Table& t = ws->table;
         std::string format = core::fileTag(*file);
         if (!core::isBinaryTableTag(format)) format = "text";

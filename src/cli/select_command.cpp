@@ -4,8 +4,8 @@
 
 #include "classification/releve_formula.h"
 #include "cli/cli_interaction.h"
+#include "cli/command_support.h"
 #include "cli/commands.h"
-#include "cli/table_loading.h"
 #include "core/text.h"
 #include "core/workspace.h"
 
@@ -21,15 +21,11 @@ struct SelectOptions {
 
 void runSelect(const SelectOptions& o, CliContext& context) {
     CommandLineInteraction ui(context.err);
-    const auto ws = loadWorkspace(o.file, context.err);
-    if (!ws) {
-        context.exitCode = 1;
-        return;
-    }
+    const auto ws = loadWorkspace(o.file, context);
+    if (!ws) return;
     const classification::FormulaParse parse = classification::parseFormula(ws->table, core::utf8ToCodePage(o.formula));
     if (!parse.ok()) {
-        ui.message(parse.error.text, parse.error.title, core::MessageIcon::Critical);
-        context.exitCode = 1;
+        refuse(context, ui, parse.error.text, parse.error.title);
         return;
     }
     if (o.definition) {

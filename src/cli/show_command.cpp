@@ -3,8 +3,8 @@
 
 #include <CLI/CLI.hpp>
 
+#include "cli/command_support.h"
 #include "cli/commands.h"
-#include "cli/table_loading.h"
 #include "core/head_modes.h"
 #include "core/text.h"
 #include "core/workspace.h"
@@ -42,11 +42,8 @@ void installShowCommand(CLI::App& app, CliContext& context) {
     command->add_option("--head", o->head, "Head: running, sequence, turboveg or group")
         ->check(CLI::IsMember({"running", "sequence", "turboveg", "group"}));
     command->callback([&context, o] {
-        auto ws = loadWorkspace(o->file, context.err);
-        if (!ws) {
-            context.exitCode = 1;
-            return;
-        }
+        auto ws = loadWorkspace(o->file, context);
+        if (!ws) return;
         if (o->head == "sequence") core::hlavickasekvencni(*ws);
         else if (o->head == "turboveg") core::hlavickaturb(*ws);
         else if (o->head == "group") view::hlavickaskup(*ws);

@@ -4,10 +4,8 @@
 
 #include <memory>
 
-#include "cli/cli_interaction.h"
 #include "cli/commands.h"
 #include "cli/synoptic_options.h"
-#include "cli/table_loading.h"
 #include "cli/table_reports.h"
 #include "core/settings.h"
 #include "core/workspace.h"
@@ -32,18 +30,9 @@ int synopticType(const std::string& text) {
 }
 
 void runSynoptic(const SynopticCommandOptions& o, CliContext& context) {
-    CommandLineInteraction ui(context.err);
     const int type = synopticType(o.type);
-    const std::unique_ptr<core::Workspace> ws = loadWorkspace(o.flags.tableFile, context.err);
-    if (!ws) {
-        context.exitCode = 1;
-        return;
-    }
-    if (const auto problem = applySynopticFlags(o.flags, *ws)) {
-        ui.message(*problem, "zembu-cli", core::MessageIcon::Critical);
-        context.exitCode = 1;
-        return;
-    }
+    const std::unique_ptr<core::Workspace> ws = loadWithSynopticFlags(o.flags, context);
+    if (!ws) return;
     if (o.form) ws->settings.setValue(core::setting::FidelityDisplayTypeCombined, std::to_string(*o.form));
     printSynopticTable(*ws, type, context.out);
 }

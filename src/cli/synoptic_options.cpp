@@ -4,6 +4,8 @@
 
 #include <filesystem>
 
+#include "cli/cli_interaction.h"
+#include "cli/command_support.h"
 #include "core/settings.h"
 #include "core/text.h"
 #include "core/workspace.h"
@@ -79,6 +81,17 @@ std::optional<std::string> applySynopticFlags(const SynopticFlags& f, core::Work
     const int64_t storedLevel = s.integer(setting::SeparatorHierarchyValue) + 1;
     ws.separatorLevel = f.level ? *f.level : storedLevel >= 1 && storedLevel <= 6 ? static_cast<int>(storedLevel) : 1;
     return std::nullopt;
+}
+
+std::unique_ptr<core::Workspace> loadWithSynopticFlags(const SynopticFlags& flags, CliContext& context) {
+    auto ws = loadWorkspace(flags.tableFile, context);
+    if (!ws) return nullptr;
+    if (const auto problem = applySynopticFlags(flags, *ws)) {
+        CommandLineInteraction ui(context.err);
+        refuse(context, ui, *problem);
+        return nullptr;
+    }
+    return ws;
 }
 
 }  // namespace zembu::cli

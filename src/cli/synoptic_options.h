@@ -4,8 +4,11 @@
 // with --settings) and the flags override them, so a script gets the same
 // numbers whatever the user last chose in the desktop program.
 
+#include <memory>
 #include <optional>
 #include <string>
+
+#include "cli/cli_app.h"
 
 namespace CLI {
 class App;
@@ -36,5 +39,10 @@ void addSynopticFlags(CLI::App& command, SynopticFlags& flags);
 // the synoptic settings from them. Returns an error text when the settings
 // file cannot be read.
 std::optional<std::string> applySynopticFlags(const SynopticFlags& flags, core::Workspace& ws);
+
+// Loads the table file the flags name and applies the flags to its
+// workspace. When the table or the settings file cannot be read, the
+// subcommand fails (exit status 1) and the result is nullptr.
+std::unique_ptr<core::Workspace> loadWithSynopticFlags(const SynopticFlags& flags, CliContext& context);
 
 }  // namespace zembu::cli

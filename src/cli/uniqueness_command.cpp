@@ -5,9 +5,9 @@
 #include <memory>
 
 #include "cli/cli_interaction.h"
+#include "cli/command_support.h"
 #include "cli/commands.h"
 #include "cli/synoptic_options.h"
-#include "cli/table_loading.h"
 #include "cli/table_reports.h"
 #include "core/workspace.h"
 
@@ -22,20 +22,11 @@ struct UniquenessOptions {
 };
 
 void runUniqueness(const UniquenessOptions& o, CliContext& context) {
-    CommandLineInteraction ui(context.err);
-    const std::unique_ptr<core::Workspace> ws = loadWorkspace(o.flags.tableFile, context.err);
-    if (!ws) {
-        context.exitCode = 1;
-        return;
-    }
-    if (const auto problem = applySynopticFlags(o.flags, *ws)) {
-        ui.message(*problem, "zembu-cli", core::MessageIcon::Critical);
-        context.exitCode = 1;
-        return;
-    }
+    const std::unique_ptr<core::Workspace> ws = loadWithSynopticFlags(o.flags, context);
+    if (!ws) return;
     if (!printUniqueness(*ws, o.group, o.cut, context.out)) {
-        ui.message("The table has no group " + std::to_string(o.group), "zembu-cli", core::MessageIcon::Critical);
-        context.exitCode = 1;
+        CommandLineInteraction ui(context.err);
+        refuse(context, ui, "The table has no group " + std::to_string(o.group));
     }
 }
 
