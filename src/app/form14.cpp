@@ -7,6 +7,7 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
+#include "app/dialog_parts.h"
 #include "core/text.h"
 #include "core/workspace.h"
 #include "import/code_list.h"
@@ -20,11 +21,7 @@ Form14::Form14(core::Workspace& ws, core::Interaction& ui, QWidget* parent) : QD
     auto* heading = new QLabel(QString::fromStdString(import::codeListHeading()), this);
     heading->setFont(QFontDatabase::systemFont(QFontDatabase::FixedFont));
     layout->addWidget(heading);
-    list1_ = new QListWidget(this);
-    list1_->setObjectName("List1");
-    list1_->setFont(QFontDatabase::systemFont(QFontDatabase::FixedFont));
-    layout->addWidget(list1_, 1);
-    layout->addWidget(new QLabel("Double click = value change", this));
+    list1_ = addValueList(layout, this, [this](int row) { List1_DblClick(row); });
     auto* buttons = new QHBoxLayout;
     auto* load = new QPushButton("CODE LIST IMPORT", this);
     load->setObjectName("Command3");
@@ -38,8 +35,6 @@ Form14::Form14(core::Workspace& ws, core::Interaction& ui, QWidget* parent) : QD
     layout->addLayout(buttons);
     fillList();
 
-    connect(list1_, &QListWidget::itemDoubleClicked, this,
-            [this](QListWidgetItem* item) { List1_DblClick(list1_->row(item)); });
     connect(load, &QPushButton::clicked, this, &Form14::Command3_Click);
     connect(save, &QPushButton::clicked, this, &Form14::Command4_Click);
     connect(close, &QPushButton::clicked, this, &QDialog::accept);

@@ -1,7 +1,6 @@
 #include "app/form34.h"
 
 #include <QCheckBox>
-#include <QFileInfo>
 #include <QFontDatabase>
 #include <QGroupBox>
 #include <QHBoxLayout>
@@ -15,6 +14,7 @@
 #include <QTableWidget>
 #include <QVBoxLayout>
 
+#include "app/dialog_parts.h"
 #include "core/errors.h"
 #include "core/interaction.h"
 #include "core/table_file.h"
@@ -28,12 +28,6 @@ namespace zembu::app {
 namespace {
 
 QString fromTable(std::string_view bytes) { return QString::fromStdString(core::codePageToUtf8(bytes)); }
-
-QLabel* wrapped(const QString& text, QWidget* parent) {
-    auto* label = new QLabel(text, parent);
-    label->setWordWrap(true);
-    return label;
-}
 
 QLineEdit* marker(const QString& text, const char* name, QWidget* parent) {
     auto* edit = new QLineEdit(text, parent);
@@ -54,40 +48,26 @@ Form34::Form34(core::Workspace& ws, core::Interaction& ui, QWidget* parent)
     addStep(buildLayerPage());
     addStep(buildCountsPage());
     addStep(buildCoverPage());
-    addStep(buildImportPage());
+    addStep(summaryPage("Finish imports the file. The table now loaded and its header data are replaced."));
     resize(720, 500);
 }
 
 QWidget* Form34::buildFilePage() {
-    auto* page = new QWidget(this);
-    auto* layout = new QVBoxLayout(page);
-    layout->addWidget(wrapped("<b>Import a table saved from a spreadsheet as delimited text</b>", page));
-    layout->addWidget(wrapped("Save the sheet as text separated by semicolons, commas or spaces (*.txt, *.csv).",
-                              page));
-    auto* row = new QHBoxLayout;
-    fileEdit_ = new QLineEdit(page);
-    fileEdit_->setObjectName("fileEdit");
-    fileEdit_->setReadOnly(true);
-    auto* browse = new QPushButton("&Browse...", page);
-    browse->setObjectName("browseButton");
-    row->addWidget(fileEdit_, 1);
-    row->addWidget(browse);
-    layout->addLayout(row);
-    fileSize_ = new QLabel(page);
-    layout->addWidget(fileSize_);
-    layout->addStretch(1);
-    connect(browse, &QPushButton::clicked, this, [this] { chooseFile(); });
-    return page;
+    filePage_ = new FileChoicePage(
+        "<b>Import a table saved from a spreadsheet as delimited text</b>",
+        "Save the sheet as text separated by semicolons, commas or spaces (*.txt, *.csv).", this);
+    connect(filePage_->browseButton(), &QPushButton::clicked, this, [this] { chooseFile(); });
+    return filePage_;
 }
 
 QWidget* Form34::buildPreviewPage() {
     auto* page = new QWidget(this);
     auto* layout = new QVBoxLayout(page);
-    layout->addWidget(wrapped("The file must be laid out like this: the first line holds the relevé numbers "
-                              "above the table; every further line holds a species name, its layer when the "
-                              "file has a layer column, and the cover codes of the species in the relevés "
-                              "(\".\" or nothing where the species is absent).",
-                              page));
+    layout->addWidget(wrappedLabel("The file must be laid out like this: the first line holds the relevé numbers "
+                                   "above the table; every further line holds a species name, its layer when the "
+                                   "file has a layer column, and the cover codes of the species in the relevés "
+                                   "(\".\" or nothing where the species is absent).",
+                                   page));
     auto* markers = new QHBoxLayout;
     markerSpecies_ = marker("Species", "markerSpecies", page);
     markerLayer_ = marker("L a y e r", "markerLayer", page);
@@ -190,19 +170,6 @@ QWidget* Form34::buildCoverPage() {
     return page;
 }
 
-QWidget* Form34::buildImportPage() {
-    auto* page = new QWidget(this);
-    auto* layout = new QVBoxLayout(page);
-    summary_ = new QLabel(page);
-    summary_->setObjectName("summary");
-    summary_->setWordWrap(true);
-    layout->addWidget(summary_);
-    layout->addWidget(wrapped("Finish imports the file. The table now loaded and its header data are replaced.",
-                              page));
-    layout->addStretch(1);
-    return page;
-}
-
 bool Form34::chooseFile() {
     const auto file = ui_.openFile({"IMPORT TABLE", "Files TXT, CSV|*.txt;*.csv|All files (*.*)|*.*",
                                     "*.txt;*.csv", ws_.currentDirectory, true});
@@ -219,8 +186,7 @@ bool Form34::setFile(const QString& file) {
     file_ = file;
     layout_.reset();
     codesDone_ = false;
-    fileEdit_->setText(file);
-    fileSize_->setText(QString::number((QFileInfo(file).size() + 1023) / 1024) + " kB");
+    filePage_->showFile(file);
     QString text;
     for (const std::string& line : import::previewLines(content_, 40)) text += fromTable(line) + "\n";
     preview_->setPlainText(text);
@@ -325,12 +291,12 @@ void Form34::showStep(int step) {
     if (step == 5 && !codesDone_) krok3();
     if (step == 6 && layout_) {
         const char* modes[3] = {"percentage values", "Braun-Blanquet codes", "codes defined by the user"};
-        summary_->setText(QString("<b>File:</b> %1<br><b>Species (Rows):</b> %2<br><b>Relevés (Columns):</b> %3"
-                                  "<br><b>Cover codes:</b> %4")
-                              .arg(file_.toHtmlEscaped())
-                              .arg(layout_->speciesLines.size())
-                              .arg(layout_->identifiers.size())
-                              .arg(modes[coverMode_]));
+        setSummary(QString("<b>File:</b> %1<br><b>Species (Rows):</b> %2<br><b>Relevés (Columns):</b> %3"
+                           "<br><b>Cover codes:</b> %4")
+                       .arg(file_.toHtmlEscaped())
+                       .arg(layout_->speciesLines.size())
+                       .arg(layout_->identifiers.size())
+                       .arg(modes[coverMode_]));
     }
 }
 

@@ -55,7 +55,6 @@ private:
     QWidget* buildLayerPage();
     QWidget* buildCountsPage();
     QWidget* buildCoverPage();
-    QWidget* buildImportPage();
 
     import::SpreadsheetSeparator separator() const;
     bool analyse();
@@ -73,8 +72,7 @@ private:
     int coverMode_ = import::PercentCodes;
     bool codesDone_ = false;
 
-    QLineEdit* fileEdit_ = nullptr;
-    QLabel* fileSize_ = nullptr;
+    FileChoicePage* filePage_ = nullptr;
     QPlainTextEdit* preview_ = nullptr;
     QLineEdit* markerSpecies_ = nullptr;
     QLineEdit* markerLayer_ = nullptr;
@@ -88,7 +86,6 @@ private:
     QRadioButton* modes_[3] = {};
     QListWidget* codeList_ = nullptr;
     QLabel* bbList_ = nullptr;
-    QLabel* summary_ = nullptr;
 };
 
 }  // namespace zembu::app

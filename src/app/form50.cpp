@@ -9,6 +9,7 @@
 #include <QRadioButton>
 #include <QVBoxLayout>
 
+#include "app/dialog_parts.h"
 #include "core/text.h"
 #include "core/workspace.h"
 
@@ -54,19 +55,10 @@ Form50::Form50(core::Workspace& ws, core::Interaction& ui, QWidget* parent) : QD
     presetsLayout->addWidget(fill);
     layout->addWidget(presets);
 
-    auto* buttons = new QHBoxLayout;
-    buttons->addStretch(1);
-    auto* ok = new QPushButton("OK", this);
-    ok->setObjectName("Command1");
-    ok->setDefault(true);
-    auto* cancel = new QPushButton("Cancel", this);
-    buttons->addWidget(ok);
-    buttons->addWidget(cancel);
-    layout->addLayout(buttons);
+    QPushButton* ok = addConfirmButtons(layout, this, "OK", "Command1");
 
     connect(fill, &QPushButton::clicked, this, &Form50::Command2_Click);
     connect(ok, &QPushButton::clicked, this, &Form50::Command1_Click);
-    connect(cancel, &QPushButton::clicked, this, &QDialog::reject);
 }
 
 void Form50::setOption(int option) {

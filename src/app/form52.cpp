@@ -4,13 +4,13 @@
 #include <QComboBox>
 #include <QFormLayout>
 #include <QHBoxLayout>
-#include <QLabel>
 #include <QLineEdit>
 #include <QPixmap>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QVBoxLayout>
 
+#include "app/dialog_parts.h"
 #include "core/palette.h"
 #include "core/workspace.h"
 #include "export/cc_export.h"
@@ -53,28 +53,18 @@ Form52::Form52(core::Workspace& ws, core::Interaction& ui, QWidget* parent) : QD
     powerRow->addStretch(1);
     form->addRow("Transformation (cover to the power of, 0-1):", powerRow);
     layout->addLayout(form);
-    auto* hint = new QLabel("1.0 writes the cover percentages, 0.5 their square roots, 0 presence and absence.", this);
-    hint->setWordWrap(true);
-    layout->addWidget(hint);
+    layout->addWidget(
+        wrappedLabel("1.0 writes the cover percentages, 0.5 their square roots, 0 presence and absence.", this));
 
     labels_ = new QCheckBox("Show the &abbreviations as layer labels", this);
     labels_->setObjectName("Check1");
     layout->addWidget(labels_);
 
-    auto* buttons = new QHBoxLayout;
-    buttons->addStretch(1);
-    auto* ok = new QPushButton("&Export", this);
-    ok->setObjectName("Command1");
-    ok->setDefault(true);
-    auto* cancel = new QPushButton("Cancel", this);
-    buttons->addWidget(ok);
-    buttons->addWidget(cancel);
-    layout->addLayout(buttons);
+    QPushButton* ok = addConfirmButtons(layout, this, "&Export", "Command1");
 
     connect(percentages_, &QRadioButton::clicked, this, [this] { power_->setText("1.0"); });
     connect(power_, &QLineEdit::textEdited, this, [this] { percentages_->setChecked(power_->text() == "1.0"); });
     connect(ok, &QPushButton::clicked, this, &Form52::Command1_Click);
-    connect(cancel, &QPushButton::clicked, this, &QDialog::reject);
 }
 
 void Form52::Command1_Click() {

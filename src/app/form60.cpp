@@ -1,12 +1,11 @@
 #include "app/form60.h"
 
-#include <QFontDatabase>
-#include <QHBoxLayout>
 #include <QLabel>
 #include <QListWidget>
 #include <QPushButton>
 #include <QVBoxLayout>
 
+#include "app/dialog_parts.h"
 #include "core/interaction.h"
 #include "core/text.h"
 #include "core/workspace.h"
@@ -21,25 +20,11 @@ Form60::Form60(core::Workspace& ws, core::Interaction& ui, QWidget* parent) : QD
 
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(new QLabel("Cover characters of the table and their percentages:", this));
-    list1_ = new QListWidget(this);
-    list1_->setObjectName("List1");
-    list1_->setFont(QFontDatabase::systemFont(QFontDatabase::FixedFont));
-    layout->addWidget(list1_, 1);
-    layout->addWidget(new QLabel("Double click = value change", this));
-    auto* buttons = new QHBoxLayout;
-    buttons->addStretch(1);
-    auto* ok = new QPushButton("OK", this);
-    ok->setObjectName("Command2");
-    auto* cancel = new QPushButton("Cancel", this);
-    buttons->addWidget(ok);
-    buttons->addWidget(cancel);
-    layout->addLayout(buttons);
+    list1_ = addValueList(layout, this, [this](int row) { List1_DblClick(row); });
+    QPushButton* ok = addConfirmButtons(layout, this, "OK", "Command2");
     fillList();
 
-    connect(list1_, &QListWidget::itemDoubleClicked, this,
-            [this](QListWidgetItem* item) { List1_DblClick(list1_->row(item)); });
     connect(ok, &QPushButton::clicked, this, &Form60::Command2_Click);
-    connect(cancel, &QPushButton::clicked, this, &QDialog::reject);
     resize(320, 380);
 }
 

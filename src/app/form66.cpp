@@ -1,17 +1,16 @@
 #include "app/form66.h"
 
 #include <QCheckBox>
-#include <QFileInfo>
 #include <QFontDatabase>
 #include <QGroupBox>
 #include <QHBoxLayout>
 #include <QLabel>
-#include <QLineEdit>
 #include <QListWidget>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QVBoxLayout>
 
+#include "app/dialog_parts.h"
 #include "core/file_util.h"
 #include "core/interaction.h"
 #include "core/table_file.h"
@@ -26,12 +25,6 @@ namespace {
 
 QString qs(const std::string& text) { return QString::fromStdString(text); }
 
-QLabel* wrapped(const QString& text, QWidget* parent) {
-    auto* label = new QLabel(text, parent);
-    label->setWordWrap(true);
-    return label;
-}
-
 }  // namespace
 
 Form66::Form66(core::Workspace& ws, core::Interaction& ui, QWidget* parent)
@@ -44,32 +37,17 @@ Form66::Form66(core::Workspace& ws, core::Interaction& ui, QWidget* parent)
     addStep(buildAnalysisPage());
     addStep(buildCheckListPage());
     addStep(buildHeaderPage());
-    addStep(buildImportPage());
+    addStep(summaryPage("Finish imports the file. The table now loaded and its header data are replaced."));
 }
 
 QWidget* Form66::buildFilePage() {
-    auto* page = new QWidget(this);
-    auto* layout = new QVBoxLayout(page);
-    layout->addWidget(wrapped("<b>Import TURBOVEG Output or any other CC! file</b>", page));
-    layout->addWidget(wrapped("A Cornell Condensed file holds the relevés with their species and cover values, "
-                              "the species abbreviations and the relevé numbers. TURBOVEG writes it when a "
-                              "table is exported in the Cornell Condensed format.",
-                              page));
-    auto* row = new QHBoxLayout;
-    fileEdit_ = new QLineEdit(page);
-    fileEdit_->setObjectName("fileEdit");
-    fileEdit_->setReadOnly(true);
-    auto* browse = new QPushButton("&Browse...", page);
-    browse->setObjectName("browseButton");
-    row->addWidget(fileEdit_, 1);
-    row->addWidget(browse);
-    layout->addLayout(row);
-    fileSize_ = new QLabel(page);
-    fileSize_->setObjectName("fileSize");
-    layout->addWidget(fileSize_);
-    layout->addStretch(1);
-    connect(browse, &QPushButton::clicked, this, [this] { chooseFile(); });
-    return page;
+    filePage_ = new FileChoicePage("<b>Import TURBOVEG Output or any other CC! file</b>",
+                                   "A Cornell Condensed file holds the relevés with their species and cover "
+                                   "values, the species abbreviations and the relevé numbers. TURBOVEG writes it "
+                                   "when a table is exported in the Cornell Condensed format.",
+                                   this);
+    connect(filePage_->browseButton(), &QPushButton::clicked, this, [this] { chooseFile(); });
+    return filePage_;
 }
 
 QWidget* Form66::buildAnalysisPage() {
@@ -98,11 +76,7 @@ QWidget* Form66::buildAnalysisPage() {
     options->addWidget(layers);
     layout->addLayout(options);
 
-    list1_ = new QListWidget(page);
-    list1_->setObjectName("List1");
-    list1_->setFont(QFontDatabase::systemFont(QFontDatabase::FixedFont));
-    layout->addWidget(list1_, 1);
-    layout->addWidget(new QLabel("Double click = value change", page));
+    list1_ = addValueList(layout, page, [this](int row) { List1_DblClick(row); });
     counts_ = new QLabel(page);
     counts_->setObjectName("counts");
     layout->addWidget(counts_);
@@ -111,17 +85,14 @@ QWidget* Form66::buildAnalysisPage() {
     connect(option2_, &QRadioButton::clicked, this, &Form66::Option2_Click);
     connect(withLayers_, &QRadioButton::clicked, this, [this] { options_.layerInformation = true; });
     connect(withoutLayers_, &QRadioButton::clicked, this, [this] { options_.layerInformation = false; });
-    connect(list1_, &QListWidget::itemDoubleClicked, this,
-            [this](QListWidgetItem* item) { List1_DblClick(list1_->row(item)); });
     return page;
 }
 
 QWidget* Form66::buildCheckListPage() {
     auto* page = new QWidget(this);
     auto* layout = new QVBoxLayout(page);
-    layout->addWidget(wrapped("TURBOVEG writes species abbreviations. A species check list gives their full "
-                              "names.",
-                              page));
+    layout->addWidget(
+        wrappedLabel("TURBOVEG writes species abbreviations. A species check list gives their full names.", page));
     checkListBox_ = new QCheckBox("&Convert abbreviations into full species names", page);
     checkListBox_->setObjectName("checkListBox");
     layout->addWidget(checkListBox_);
@@ -164,19 +135,6 @@ QWidget* Form66::buildHeaderPage() {
     return page;
 }
 
-QWidget* Form66::buildImportPage() {
-    auto* page = new QWidget(this);
-    auto* layout = new QVBoxLayout(page);
-    summary_ = new QLabel(page);
-    summary_->setObjectName("summary");
-    summary_->setWordWrap(true);
-    layout->addWidget(summary_);
-    layout->addWidget(wrapped("Finish imports the file. The table now loaded and its header data are replaced.",
-                              page));
-    layout->addStretch(1);
-    return page;
-}
-
 bool Form66::chooseFile() {
     const auto file = ui_.openFile({"Import TURBOVEG Output Or Any Other CC! File",
                                     "Files TXT, DAT, CC!|*.txt;*.dat;*.cc!|All files (*.*)|*.*", "*.cc!;*.dat;*.txt",
@@ -189,8 +147,7 @@ bool Form66::chooseFile() {
 void Form66::setFile(const QString& file) {
     file_ = file;
     analysis_.reset();
-    fileEdit_->setText(file);
-    fileSize_->setText(QString::number((QFileInfo(file).size() + 1023) / 1024) + " kB");
+    filePage_->showFile(file);
     setStatus(QString());
 }
 
@@ -279,16 +236,13 @@ void Form66::chooseHeaderFile() {
 
 bool Form66::test_hlavicky(const QString& chosen) {
     header_ = import::test_hlavicky(chosen.toStdString(), ui_);
-    fieldList_->clear();
-    headerFiles_->clear();
     if (!header_) {
+        fieldList_->clear();
+        headerFiles_->clear();
         headerBox_->setChecked(false);
         return false;
     }
-    for (const std::string& line : header_->fieldLines) fieldList_->addItem(qs(core::codePageToUtf8(line)));
-    if (fieldList_->count() > 0) fieldList_->setCurrentRow(0);
-    headerFiles_->setText(QString::fromStdString(header_->str.string()) + "\n" +
-                          QString::fromStdString(header_->exp.string()));
+    showHeaderFiles(*header_, fieldList_, headerFiles_);
     headerBox_->setChecked(true);
     return true;
 }
@@ -315,7 +269,7 @@ void Form66::showStep(int step) {
         text += "<b>Header data:</b> " +
                 (headerBox_->isChecked() && header_ ? QString::fromStdString(header_->exp.filename().string())
                                                     : QString("none"));
-        summary_->setText(text);
+        setSummary(text);
     }
 }
 

@@ -11,9 +11,7 @@
 
 class QCheckBox;
 class QLabel;
-class QLineEdit;
 class QListWidget;
-class QListWidgetItem;
 class QRadioButton;
 
 namespace zembu::core {
@@ -56,7 +54,6 @@ private:
     QWidget* buildAnalysisPage();
     QWidget* buildCheckListPage();
     QWidget* buildHeaderPage();
-    QWidget* buildImportPage();
 
     // test_tabulky: analyses the file and fills the value list.
     bool test_tabulky();
@@ -72,8 +69,7 @@ private:
     std::optional<import::CcAnalysis> analysis_;
     std::optional<import::HeaderFiles> header_;
 
-    QLineEdit* fileEdit_ = nullptr;
-    QLabel* fileSize_ = nullptr;
+    FileChoicePage* filePage_ = nullptr;
     QRadioButton* option1_ = nullptr;
     QRadioButton* option2_ = nullptr;
     QRadioButton* withLayers_ = nullptr;
@@ -85,7 +81,6 @@ private:
     QCheckBox* headerBox_ = nullptr;
     QListWidget* fieldList_ = nullptr;
     QLabel* headerFiles_ = nullptr;
-    QLabel* summary_ = nullptr;
 };
 
 }  // namespace zembu::app

@@ -70,16 +70,9 @@ Form67::Form67(core::Workspace& ws, core::Interaction& ui, QWidget* parent)
     layout->addStretch(1);
     addStep(page);
 
-    auto* last = new QWidget(this);
-    auto* lastLayout = new QVBoxLayout(last);
-    auto* note = new QLabel("Finish replaces the abbreviation of every species found in the check list by its full "
-                            "name. Species not found keep their abbreviation and are marked \"Abbreviation: "
-                            "Unknown\".",
-                            last);
-    note->setWordWrap(true);
-    lastLayout->addWidget(note);
-    lastLayout->addStretch(1);
-    addStep(last);
+    addStep(notePage("Finish replaces the abbreviation of every species found in the check list by its full "
+                     "name. Species not found keep their abbreviation and are marked \"Abbreviation: "
+                     "Unknown\"."));
 
     connect(browse, &QPushButton::clicked, this, [this] { chooseCheckList(); });
     resize(660, 440);

@@ -7,8 +7,8 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
+#include "app/dialog_parts.h"
 #include "core/interaction.h"
-#include "core/text.h"
 #include "core/workspace.h"
 
 namespace zembu::app {
@@ -18,11 +18,9 @@ Form68::Form68(core::Workspace& ws, core::Interaction& ui, QWidget* parent)
     setObjectName("Form68");
     auto* page = new QWidget(this);
     auto* layout = new QVBoxLayout(page);
-    auto* intro = new QLabel("Choose the header data that TURBOVEG exported with the table: the EXP file holds "
-                             "one record per relevé, the STR file its fields.",
-                             page);
-    intro->setWordWrap(true);
-    layout->addWidget(intro);
+    layout->addWidget(wrappedLabel("Choose the header data that TURBOVEG exported with the table: the EXP file "
+                                   "holds one record per relevé, the STR file its fields.",
+                                   page));
     auto* row = new QHBoxLayout;
     auto* choose = new QPushButton("Header &File...", page);
     choose->setObjectName("headerButton");
@@ -41,15 +39,8 @@ Form68::Form68(core::Workspace& ws, core::Interaction& ui, QWidget* parent)
     layout->addWidget(fileNames_);
     addStep(page);
 
-    auto* last = new QWidget(this);
-    auto* lastLayout = new QVBoxLayout(last);
-    auto* note = new QLabel("Finish writes the header data of the relevés of the table. Header data imported "
-                            "before are replaced.",
-                            last);
-    note->setWordWrap(true);
-    lastLayout->addWidget(note);
-    lastLayout->addStretch(1);
-    addStep(last);
+    addStep(notePage("Finish writes the header data of the relevés of the table. Header data imported before "
+                     "are replaced."));
 
     connect(choose, &QPushButton::clicked, this, [this] { chooseFile(); });
     connect(check, &QPushButton::clicked, this, &Form68::Command5_Click);
@@ -64,16 +55,12 @@ bool Form68::chooseFile() {
 
 bool Form68::test_hlavicky2(const QString& chosen) {
     files_ = import::test_hlavicky(chosen.toStdString(), ui_);
-    fieldList_->clear();
     if (!files_) {
+        fieldList_->clear();
         fileNames_->setText("No correct header data were selected...");
         return false;
     }
-    for (const std::string& line : files_->fieldLines)
-        fieldList_->addItem(QString::fromStdString(core::codePageToUtf8(line)));
-    if (fieldList_->count() > 0) fieldList_->setCurrentRow(0);
-    fileNames_->setText(QString::fromStdString(files_->str.string()) + "\n" +
-                        QString::fromStdString(files_->exp.string()));
+    showHeaderFiles(*files_, fieldList_, fileNames_);
     return true;
 }
 

@@ -1,11 +1,14 @@
 #include "app/wizard_frame.h"
 
+#include <QFileInfo>
 #include <QHBoxLayout>
 #include <QLabel>
+#include <QLineEdit>
 #include <QPushButton>
 #include <QStackedWidget>
 #include <QVBoxLayout>
 
+#include "app/dialog_parts.h"
 #include "app/qt_interaction.h"
 
 namespace zembu::app {
@@ -19,6 +22,31 @@ DialogParentScope::DialogParentScope(core::Interaction& ui, QWidget* dialog) : u
 
 DialogParentScope::~DialogParentScope() {
     if (auto* qt = dynamic_cast<QtInteraction*>(&ui_)) qt->setParentWidget(previous_);
+}
+
+FileChoicePage::FileChoicePage(const QString& heading, const QString& explanation, QWidget* parent)
+    : QWidget(parent) {
+    auto* layout = new QVBoxLayout(this);
+    layout->addWidget(wrappedLabel(heading, this));
+    layout->addWidget(wrappedLabel(explanation, this));
+    auto* row = new QHBoxLayout;
+    path_ = new QLineEdit(this);
+    path_->setObjectName("fileEdit");
+    path_->setReadOnly(true);
+    browse_ = new QPushButton("&Browse...", this);
+    browse_->setObjectName("browseButton");
+    row->addWidget(path_, 1);
+    row->addWidget(browse_);
+    layout->addLayout(row);
+    size_ = new QLabel(this);
+    size_->setObjectName("fileSize");
+    layout->addWidget(size_);
+    layout->addStretch(1);
+}
+
+void FileChoicePage::showFile(const QString& file) {
+    path_->setText(file);
+    size_->setText(QString::number((QFileInfo(file).size() + 1023) / 1024) + " kB");
 }
 
 WizardFrame::WizardFrame(QString titleStem, int steps, QWidget* parent)
@@ -58,6 +86,24 @@ void WizardFrame::addStep(QWidget* page) {
 }
 
 void WizardFrame::setStatus(const QString& text) { status_->setText(text); }
+
+QWidget* WizardFrame::notePage(const QString& note) {
+    auto* page = new QWidget(this);
+    auto* layout = new QVBoxLayout(page);
+    layout->addWidget(wrappedLabel(note, page));
+    layout->addStretch(1);
+    return page;
+}
+
+QWidget* WizardFrame::summaryPage(const QString& note) {
+    QWidget* page = notePage(note);
+    summary_ = wrappedLabel(QString(), page);
+    summary_->setObjectName("summary");
+    qobject_cast<QVBoxLayout*>(page->layout())->insertWidget(0, summary_);
+    return page;
+}
+
+void WizardFrame::setSummary(const QString& text) { summary_->setText(text); }
 
 void WizardFrame::goNext() {
     if (step_ >= steps_ - 1) {

@@ -7,6 +7,7 @@
 #include <QPointer>
 
 class QLabel;
+class QLineEdit;
 class QPushButton;
 class QStackedWidget;
 
@@ -28,6 +29,22 @@ public:
 private:
     core::Interaction& ui_;
     QPointer<QWidget> previous_;
+};
+
+// The first page of an import wizard: what it imports, the chosen file with
+// a Browse button beside it, and the file's size.
+class FileChoicePage : public QWidget {
+public:
+    FileChoicePage(const QString& heading, const QString& explanation, QWidget* parent);
+
+    // Shows the chosen file and its size in kB.
+    void showFile(const QString& file);
+    QPushButton* browseButton() const { return browse_; }
+
+private:
+    QLineEdit* path_ = nullptr;
+    QLabel* size_ = nullptr;
+    QPushButton* browse_ = nullptr;
 };
 
 class WizardFrame : public QDialog {
@@ -56,6 +73,11 @@ protected:
     virtual bool finish() = 0;
     // A short text under the pages (file status and the like).
     void setStatus(const QString& text);
+    // A page with a note on what Finish does.
+    QWidget* notePage(const QString& note);
+    // The same with a summary of the choices above the note (setSummary).
+    QWidget* summaryPage(const QString& note);
+    void setSummary(const QString& text);
 
 private:
     void moveTo(int step);
@@ -65,6 +87,7 @@ private:
     int step_ = 0;
     QStackedWidget* pages_ = nullptr;
     QLabel* status_ = nullptr;
+    QLabel* summary_ = nullptr;
     QPushButton* back_ = nullptr;
     QPushButton* next_ = nullptr;
     QPushButton* cancel_ = nullptr;

@@ -1,0 +1,56 @@
+#include "app/dialog_parts.h"
+
+#include <QBoxLayout>
+#include <QDialog>
+#include <QFontDatabase>
+#include <QLabel>
+#include <QListWidget>
+#include <QPushButton>
+
+#include "core/text.h"
+#include "import/header_import.h"
+
+namespace zembu::app {
+
+QLabel* wrappedLabel(const QString& text, QWidget* parent) {
+    auto* label = new QLabel(text, parent);
+    label->setWordWrap(true);
+    return label;
+}
+
+QListWidget* addValueList(QBoxLayout* layout, QWidget* parent, std::function<void(int)> onDoubleClick) {
+    auto* list = new QListWidget(parent);
+    list->setObjectName("List1");
+    list->setFont(QFontDatabase::systemFont(QFontDatabase::FixedFont));
+    layout->addWidget(list, 1);
+    layout->addWidget(new QLabel("Double click = value change", parent));
+    QObject::connect(list, &QListWidget::itemDoubleClicked, list,
+                     [list, onDoubleClick = std::move(onDoubleClick)](QListWidgetItem* item) {
+                         onDoubleClick(list->row(item));
+                     });
+    return list;
+}
+
+QPushButton* addConfirmButtons(QBoxLayout* layout, QDialog* dialog, const QString& confirmText,
+                               const char* confirmName) {
+    auto* buttons = new QHBoxLayout;
+    buttons->addStretch(1);
+    auto* confirm = new QPushButton(confirmText, dialog);
+    confirm->setObjectName(confirmName);
+    confirm->setDefault(true);
+    auto* cancel = new QPushButton("Cancel", dialog);
+    buttons->addWidget(confirm);
+    buttons->addWidget(cancel);
+    layout->addLayout(buttons);
+    QObject::connect(cancel, &QPushButton::clicked, dialog, &QDialog::reject);
+    return confirm;
+}
+
+void showHeaderFiles(const import::HeaderFiles& files, QListWidget* fields, QLabel* fileNames) {
+    fields->clear();
+    for (const std::string& line : files.fieldLines) fields->addItem(QString::fromStdString(core::codePageToUtf8(line)));
+    if (fields->count() > 0) fields->setCurrentRow(0);
+    fileNames->setText(QString::fromStdString(files.str.string()) + "\n" + QString::fromStdString(files.exp.string()));
+}
+
+}  // namespace zembu::app
