@@ -28,7 +28,7 @@ struct WorkingGroup {
     // "Manual setting": m keeps the value the user set; off, the member
     // statistics set m whenever they are computed.
     bool manualSetting = false;
-    int minimumSpecies = 1;  // m, "Min. No. Spec./Rel."
+    int minimumSpecies = 1;  // m: members a relevé must hold to be marked
 };
 
 // InString: the 1-based position of the first occurrence of a three-byte
