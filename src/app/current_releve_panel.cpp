@@ -1,6 +1,7 @@
 #include "app/current_releve_panel.h"
 
 #include <QFontDatabase>
+#include <QFontMetrics>
 #include <QListWidget>
 #include <QPushButton>
 #include <QVBoxLayout>
@@ -19,6 +20,8 @@ CurrentRelevePanel::CurrentRelevePanel(core::Workspace& ws, core::Interaction& u
     list_->setSelectionMode(QAbstractItemView::ExtendedSelection);
     QFont font = QFontDatabase::systemFont(QFontDatabase::FixedFont);
     list_->setFont(font);
+    // Room for the first line ("Releve No. ... Turboveg No.: ...") and most species lines.
+    list_->setMinimumWidth(QFontMetrics(font).horizontalAdvance(QString(40, QLatin1Char('M'))));
     delete_ = new QPushButton("&Delete Selected Species", body);
     connect(delete_, &QPushButton::clicked, this, &CurrentRelevePanel::deleteSelected);
     auto* layout = new QVBoxLayout(body);
