@@ -5,9 +5,9 @@
 #include <QDir>
 
 #include "app/commands.h"
-#include "app/form22_short_head.h"
-#include "app/form25_head_export.h"
-#include "app/form43_short_headers.h"
+#include "app/short_head_fields_dialog.h"
+#include "app/head_export_dialog.h"
+#include "app/short_head_file_dialog.h"
 #include "app/main_window.h"
 #include "app/table_widget.h"
 #include "core/errors.h"

@@ -5,9 +5,9 @@
 
 #include "app/main_window.h"
 #include "app/qt_interaction.h"
-#include "core/startup.h"
 #include "core/table_file.h"
 #include "core/workspace.h"
+#include "session/startup.h"
 
 int main(int argc, char** argv) {
     QApplication app(argc, argv);
@@ -17,7 +17,7 @@ int main(int argc, char** argv) {
     zembu::core::Workspace ws;
     if (!ws.workDirectoryProblem().empty()) std::cerr << "zembu: " << ws.workDirectoryProblem() << '\n';
     zembu::app::QtInteraction ui;
-    zembu::core::Form_Load(ws, ui);
+    zembu::session::Form_Load(ws, ui);
 
     zembu::app::MainWindow window(ws, ui);
     window.show();

@@ -23,8 +23,8 @@
 #include "core/menu_captions.h"
 #include "core/menu_ids.h"
 #include "core/recent_files.h"
-#include "core/startup.h"
 #include "core/text.h"
+#include "session/startup.h"
 #include "view/colour_commands.h"
 #include "view/separators.h"
 
@@ -328,7 +328,7 @@ void MainWindow::Check1_Click(bool on) {
 }
 
 void MainWindow::closeEvent(QCloseEvent* event) {
-    if (core::Form_Unload(ws_, ui_)) event->accept();
+    if (session::Form_Unload(ws_, ui_)) event->accept();
     else event->ignore();
 }
 

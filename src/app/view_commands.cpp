@@ -6,7 +6,7 @@
 
 #include "app/commands.h"
 #include "app/current_releve_panel.h"
-#include "app/form42_divide.h"
+#include "app/divide_releves_dialog.h"
 #include "app/main_window.h"
 #include "app/reset_separators_button.h"
 #include "app/table_widget.h"

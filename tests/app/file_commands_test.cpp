@@ -6,17 +6,17 @@
 #include <QTemporaryDir>
 #include <QtTest>
 
-#include "app/form22_short_head.h"
+#include "app/short_head_fields_dialog.h"
 #include "app/main_window.h"
 #include "core/file_util.h"
 #include "core/header_store.h"
 #include "core/index_code.h"
 #include "core/menu_ids.h"
 #include "core/scripted_interaction.h"
-#include "core/startup.h"
 #include "core/table_file.h"
 #include "core/vod_format.h"
 #include "core/workspace.h"
+#include "session/startup.h"
 
 using namespace zembu;
 
@@ -53,7 +53,7 @@ private slots:
     void opensSavesAndSwitchesTheHead() {
         core::Workspace ws((dir_.path() + "/home").toStdString());
         core::ScriptedInteraction ui;
-        core::Form_Load(ws, ui);
+        session::Form_Load(ws, ui);
         app::MainWindow window(ws, ui);
         writeTable(path("meadow.vod"));
 

@@ -8,11 +8,11 @@
 #include <QtTest>
 #include <fstream>
 
-#include "app/form34.h"
-#include "app/form50.h"
-#include "app/form52.h"
-#include "app/form66.h"
-#include "app/form68.h"
+#include "app/spreadsheet_import_wizard.h"
+#include "app/display_scale_dialog.h"
+#include "app/cc_export_dialog.h"
+#include "app/cc_import_wizard.h"
+#include "app/header_import_wizard.h"
 #include "core/index_code.h"
 #include "core/scripted_interaction.h"
 #include "core/workspace.h"

@@ -13,9 +13,9 @@
 #include "core/index_code.h"
 #include "core/menu_ids.h"
 #include "core/scripted_interaction.h"
-#include "core/startup.h"
 #include "core/undo.h"
 #include "core/workspace.h"
+#include "session/startup.h"
 
 using namespace zembu;
 
@@ -44,7 +44,7 @@ private slots:
     void showsTheThirteenMenusAndTheControls() {
         core::Workspace ws(home_.path().toStdString());
         core::ScriptedInteraction ui;
-        core::Form_Load(ws, ui);
+        session::Form_Load(ws, ui);
         app::MainWindow window(ws, ui);
         QStringList titles;
         for (QAction* a : window.menuBar()->actions()) titles << a->text();
@@ -65,7 +65,7 @@ private slots:
     void theUserGuideOpensInsideTheProgram() {
         core::Workspace ws(home_.path().toStdString());
         core::ScriptedInteraction ui;
-        core::Form_Load(ws, ui);
+        session::Form_Load(ws, ui);
         app::MainWindow window(ws, ui);
         QAction* guide = window.action("helpContents");
         QVERIFY(guide->isEnabled());
@@ -83,7 +83,7 @@ private slots:
     void colourBoxesRenewTheirCaptions() {
         core::Workspace ws(home_.path().toStdString());
         core::ScriptedInteraction ui;
-        core::Form_Load(ws, ui);
+        session::Form_Load(ws, ui);
         app::MainWindow window(ws, ui);
         window.speciesColourBox()->setCurrentIndex(1);
         QCOMPARE(ws.speciesColourBox, 1);
@@ -102,7 +102,7 @@ private slots:
     void closingAnEmptyTableAsksNothing() {
         core::Workspace ws(home_.path().toStdString());
         core::ScriptedInteraction ui;
-        core::Form_Load(ws, ui);
+        session::Form_Load(ws, ui);
         app::MainWindow window(ws, ui);
         window.show();
         QVERIFY(window.close());
@@ -112,7 +112,7 @@ private slots:
     void cancelAtSaveKeepsTheWindowAndTheTable() {
         core::Workspace ws(home_.path().toStdString());
         core::ScriptedInteraction ui;
-        core::Form_Load(ws, ui);
+        session::Form_Load(ws, ui);
         loadSmallTable(ws.table);
         const std::string cells = ws.table.ReleveData[1];
         app::MainWindow window(ws, ui);
@@ -132,7 +132,7 @@ private slots:
     void undoIsEnabledOnlyBetweenASnapshotAndTheUndo() {
         core::Workspace ws(home_.path().toStdString());
         core::ScriptedInteraction ui;
-        core::Form_Load(ws, ui);
+        session::Form_Load(ws, ui);
         loadSmallTable(ws.table);
         app::MainWindow window(ws, ui);
         QAction* undo = window.action(core::menu::Undo);

@@ -9,8 +9,8 @@
 #include "core/index_code.h"
 #include "core/menu_ids.h"
 #include "core/scripted_interaction.h"
-#include "core/startup.h"
 #include "core/workspace.h"
+#include "session/startup.h"
 
 using namespace zembu;
 
@@ -51,7 +51,7 @@ private slots:
     void mouseColoursSeparatesAndDrags() {
         core::Workspace ws(home_.path().toStdString());
         core::ScriptedInteraction ui;
-        core::Form_Load(ws, ui);
+        session::Form_Load(ws, ui);
         loadTable(ws.table);
         app::MainWindow window(ws, ui);
         window.resize(900, 600);
@@ -88,7 +88,7 @@ private slots:
     void paintsWithoutATable() {
         core::Workspace ws(home_.path().toStdString());
         core::ScriptedInteraction ui;
-        core::Form_Load(ws, ui);
+        session::Form_Load(ws, ui);
         app::MainWindow window(ws, ui);
         window.show();
         const QImage image = window.tableWidget()->viewport()->grab().toImage();

@@ -1,4 +1,4 @@
-#include "app/form52.h"
+#include "app/cc_export_dialog.h"
 
 #include <QCheckBox>
 #include <QComboBox>

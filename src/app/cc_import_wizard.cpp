@@ -1,4 +1,4 @@
-#include "app/form66.h"
+#include "app/cc_import_wizard.h"
 
 #include <QCheckBox>
 #include <QFontDatabase>

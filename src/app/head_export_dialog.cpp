@@ -1,4 +1,4 @@
-#include "app/form25_head_export.h"
+#include "app/head_export_dialog.h"
 
 #include <QDialogButtonBox>
 #include <QFileInfo>

@@ -1,4 +1,4 @@
-#include "app/form42_divide.h"
+#include "app/divide_releves_dialog.h"
 
 #include <QComboBox>
 #include <QDialogButtonBox>

@@ -1,4 +1,4 @@
-#include "app/form50.h"
+#include "app/display_scale_dialog.h"
 
 #include <QGridLayout>
 #include <QGroupBox>

@@ -1,4 +1,4 @@
-#include "app/form67.h"
+#include "app/abbreviation_wizard.h"
 
 #include <QCheckBox>
 #include <QFormLayout>

@@ -1,4 +1,4 @@
-#include "app/form43_short_headers.h"
+#include "app/short_head_file_dialog.h"
 
 #include <QDialogButtonBox>
 #include <QFile>

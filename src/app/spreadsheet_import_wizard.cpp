@@ -1,4 +1,4 @@
-#include "app/form34.h"
+#include "app/spreadsheet_import_wizard.h"
 
 #include <QCheckBox>
 #include <QFontDatabase>

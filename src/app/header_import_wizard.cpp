@@ -1,4 +1,4 @@
-#include "app/form68.h"
+#include "app/header_import_wizard.h"
 
 #include <QFontDatabase>
 #include <QHBoxLayout>

@@ -1,4 +1,4 @@
-#include "app/form14.h"
+#include "app/export_code_list_dialog.h"
 
 #include <QFontDatabase>
 #include <QHBoxLayout>

@@ -1,4 +1,4 @@
-#include "app/form60.h"
+#include "app/cover_definition_dialog.h"
 
 #include <QLabel>
 #include <QListWidget>

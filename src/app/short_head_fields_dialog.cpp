@@ -1,4 +1,4 @@
-#include "app/form22_short_head.h"
+#include "app/short_head_fields_dialog.h"
 
 #include <QDialogButtonBox>
 #include <QLabel>
