@@ -5,9 +5,9 @@
 
 #include <random>
 
+#include "core/display_scale.h"
 #include "core/index_code.h"
 #include "core/workspace.h"
-#include "view/display_scale.h"
 #include "view/table_screen.h"
 
 namespace {
@@ -38,7 +38,7 @@ core::Workspace& largeWorkspace() {
                                  core::coverByte(1 + static_cast<int>(rng() % 95)));
             if (k % 50 == 0) t.SeparatorAfter[k] = 1;
         }
-        view::font1(w->display.displayTable);
+        core::font1(w->display.displayTable);
         return w;
     }();
     return *ws;

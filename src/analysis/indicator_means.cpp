@@ -4,15 +4,16 @@
 
 #include "analysis/diversity_indices.h"
 #include "analysis/indicator_table.h"
+#include "core/diversity.h"
 #include "core/file_util.h"
 #include "core/head_modes.h"
 #include "core/index_code.h"
 #include "core/interaction.h"
 #include "core/palette.h"
 #include "core/progress_meter.h"
+#include "core/releve_groups.h"
 #include "core/text.h"
 #include "core/workspace.h"
-#include "view/releve_groups.h"
 
 namespace zembu::analysis {
 
@@ -94,14 +95,14 @@ std::vector<std::string> ecologicalExportLines(const core::Workspace& ws, int co
                                     "nonzero value;Temperature; No of species with nonzero value;") +
                         ExportHeadingEnd);
     const std::vector<int32_t> groups =
-        withGroups ? view::groupNumbersOf(t, ws.separatorHierarchy, ws.separatorLevel) : std::vector<int32_t>();
+        withGroups ? core::groupNumbersOf(t, ws.separatorHierarchy, ws.separatorLevel) : std::vector<int32_t>();
     for (int32_t k = 1; k <= t.ReleveCount; ++k) {
         if (colour != core::AllColours && t.ReleveColour[k].number != colour) continue;
         const ReleveIndicatorSums sums = indicatorSums(t, t.ReleveOrder[k].record);
         std::string line;
         if (withGroups) line += std::to_string(groups[static_cast<size_t>(k)]) + ";";
         line += std::to_string(t.ReleveOrder[k].turbovegNumber) + ";" + std::to_string(sums.species);
-        if (!withGroups) line += ";" + roundedShannon(shannonWiener(sums.covers));
+        if (!withGroups) line += ";" + roundedShannon(core::shannonWiener(sums.covers));
         for (int a = 0; a < IndicatorAxes; ++a) {
             if (sums.count[a] > 0)
                 line += ";" + core::formatNumber(sums.sum[a] / sums.count[a], "0.00") + ";" + std::to_string(sums.count[a]);

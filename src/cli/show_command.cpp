@@ -5,10 +5,10 @@
 
 #include "cli/command_support.h"
 #include "cli/commands.h"
+#include "core/display_scale.h"
 #include "core/head_modes.h"
 #include "core/text.h"
 #include "core/workspace.h"
-#include "view/display_scale.h"
 #include "view/screen_text.h"
 #include "view/separators.h"
 
@@ -48,7 +48,7 @@ void installShowCommand(CLI::App& app, CliContext& context) {
         else if (o->head == "turboveg") core::hlavickaturb(*ws);
         else if (o->head == "group") view::hlavickaskup(*ws);
         else core::hlavicka(*ws);
-        view::applyDisplayFont(ws->display.displayTable, o->scale,
+        core::applyDisplayFont(ws->display.displayTable, o->scale,
                                ws->settings.value(core::setting::UserDefinedScale));
         const int32_t rows = o->rows > 0 ? o->rows : std::max<int32_t>(1, ws->table.SpeciesCount);
         const view::TableScreen screen = view::buildTableScreen(*ws, {o->firstColumn, o->topRow, o->columns, rows});

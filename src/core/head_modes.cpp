@@ -1,9 +1,9 @@
 #include "core/head_modes.h"
 
+#include "core/head_lines.h"
 #include "core/text.h"
 #include "core/undo.h"
 #include "core/workspace.h"
-#include "view/head_lines.h"
 
 namespace zembu::core {
 
@@ -60,7 +60,7 @@ void turbnum_Click(Workspace& ws) {
 }
 
 void renewHead(Workspace& ws) {
-    ws.display.headLines = view::hlavickared(ws.table);
+    ws.display.headLines = hlavickared(ws.table);
     ws.menuChecks["relanum_Click"] = ws.head == HeadKind::RunningNumber;
     ws.menuChecks["turbnum_Click"] = ws.head == HeadKind::TurbovegNumber;
     ws.menuChecks["grounumb_Click"] = ws.head == HeadKind::GroupNumber;

@@ -1,6 +1,6 @@
 #include "core/header_export.h"
 
-#include "view/releve_groups.h"
+#include "core/releve_groups.h"
 
 #include <cctype>
 #include <cmath>
@@ -61,7 +61,7 @@ int32_t exportHeader(const Workspace& ws, const std::filesystem::path& file, int
     }
     out += "\r\n";
 
-    const std::vector<int32_t> groups = view::groupNumbersOf(ws.table, ws.separatorHierarchy, ws.separatorLevel);
+    const std::vector<int32_t> groups = groupNumbersOf(ws.table, ws.separatorHierarchy, ws.separatorLevel);
     HeaderValueFile values(ws.headerValueFile(), store);
     AtomicFileWriter writer(file);
     int32_t written = 0;

@@ -13,6 +13,7 @@
 #include <utility>
 #include <vector>
 
+#include "core/display_scale.h"
 #include "core/header_store.h"
 #include "core/palette.h"
 #include "core/settings.h"
@@ -20,7 +21,6 @@
 #include "core/table.h"
 #include "core/undo.h"
 #include "core/work_directory.h"
-#include "view/display_scale.h"
 
 namespace zembu::core {
 
@@ -53,7 +53,7 @@ struct DisplayState {
     int layerLabelMode = 0;  // 0 none, 1 digit, 2 digit and name, 3 name
     int greyLevel = 255;   // base of the layer-field band
     int displayFont = -1;  // scale chosen by "Display font::"
-    view::DisplayTable displayTable = view::identityDisplayTable();
+    DisplayTable displayTable = identityDisplayTable();
     // Head lines 1..6 (index j - 1 holds head line j), one character per
     // column, rebuilt by hlavickared whenever the head values change.
     std::array<std::string, 6> headLines;

@@ -1,10 +1,10 @@
 #include "import/user_scale.h"
 
+#include "core/display_scale.h"
 #include "core/interaction.h"
 #include "core/settings.h"
 #include "core/text.h"
 #include "core/workspace.h"
-#include "view/display_scale.h"
 
 namespace zembu::import {
 
@@ -60,7 +60,7 @@ bool confirmUserScale(core::Workspace& ws, const ScaleBoxes& boxes, core::Intera
         symbols[i] = box.empty() ? ' ' : box[0];
     }
     ws.settings.setValue(core::setting::UserDefinedScale, scale);
-    view::userScaleSymbols(ws.display.displayTable, symbols);
+    core::userScaleSymbols(ws.display.displayTable, symbols);
     // The scale stays in force at the next start.
     ws.display.displayFont = UserScaleFont;
     ws.settings.setValue(core::setting::DisplayFont, std::to_string(UserScaleFont));

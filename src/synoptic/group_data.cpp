@@ -1,25 +1,14 @@
 #include "synoptic/group_data.h"
 
+#include "core/releve_groups.h"
 #include "core/table.h"
-#include "view/releve_groups.h"
 
 namespace zembu::synoptic {
-
-std::vector<int32_t> numberGroups(const core::Table& table, bool hierarchy, int maxLevel) {
-    const int32_t count = table.ReleveCount;
-    std::vector<int32_t> group(static_cast<size_t>(count) + 1, 0);
-    int32_t g = 1;
-    for (int32_t k = 1; k <= count; ++k) {
-        group[k] = g;
-        if (view::isBoundary(table.SeparatorAfter[k], hierarchy, maxLevel)) ++g;
-    }
-    return group;
-}
 
 GroupData nastaveni_promennych_syn_tabulky(const core::Table& table, const GroupingOptions& options) {
     GroupData groups;
     groups.releveCount = table.ReleveCount;
-    groups.groupOfColumn = numberGroups(table, options.hierarchy, options.level);
+    groups.groupOfColumn = core::groupNumbersOf(table, options.hierarchy, options.level);
     groups.groupCount = groups.releveCount > 0 ? groups.groupOfColumn[groups.releveCount] : 0;
     const size_t K = static_cast<size_t>(groups.groupCount);
 
@@ -48,7 +37,7 @@ void AA_partial_fidelity(GroupData& groups, const core::Table& table, const Grou
 
     // Higher-level boundaries are a subset of the group boundaries, so every
     // group lies inside one higher-level group.
-    const std::vector<int32_t> higher = numberGroups(table, true, options.level - 1);
+    const std::vector<int32_t> higher = core::groupNumbersOf(table, true, options.level - 1);
     groups.referenceCount = higher[groups.releveCount];
     groups.referenceSize.assign(static_cast<size_t>(groups.referenceCount) + 1, 0);
     for (int32_t k = 1; k <= groups.releveCount; ++k) {

@@ -37,12 +37,6 @@ struct GroupData {
     int32_t lastGroup() const { return groupCount; }
 };
 
-// Group numbers from the separators, as synoskupik numbers them but without
-// touching the table: a new group starts after every column whose separator
-// counts as a boundary (any non-zero level with the hierarchy off, a level
-// <= maxLevel with it on). Returns the numbers by column (entry 0 unused).
-std::vector<int32_t> numberGroups(const core::Table& table, bool hierarchy, int maxLevel);
-
 // nastaveni_promennych_syn_tabulky: group numbers, group sizes and the
 // record-to-group lookup, with every group in the one reference set of the
 // whole table.

@@ -2,7 +2,7 @@
 
 #include <algorithm>
 
-#include "view/releve_groups.h"
+#include "core/releve_groups.h"
 
 namespace zembu::view {
 
@@ -97,7 +97,7 @@ template <typename MoveOrder>
 void moveWithinGroups(core::Table& t, int colour, bool hierarchy, int level, MoveOrder moveOrder) {
     std::vector<int32_t> order;
     order.reserve(t.ReleveCount);
-    for (const auto& [from, to] : groupRanges(t, hierarchy, level)) {
+    for (const auto& [from, to] : core::groupRanges(t, hierarchy, level)) {
         for (int32_t j : moveOrder(columnColours(t, from, to), colour)) order.push_back(from + j - 1);
     }
     reorderColumns(t, order);

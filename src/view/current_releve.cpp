@@ -3,7 +3,7 @@
 #include <algorithm>
 #include <set>
 
-#include "analysis/diversity_indices.h"
+#include "core/diversity.h"
 #include "core/header_store.h"
 #include "core/index_code.h"
 #include "core/text.h"
@@ -75,8 +75,8 @@ std::vector<ReleveDescriptionLine> describeReleve(const core::Workspace& ws, int
     lines.push_back({""});
     lines.push_back({"No. of species: " + std::to_string(names.size()) + " (" + std::to_string(entries.size()) +
                      " records)"});
-    lines.push_back({"Shannon-Wiener Index: " + core::formatNumber(analysis::shannonWiener(covers), "0.00")});
-    lines.push_back({"Evenness: " + core::formatNumber(analysis::pielouEvenness(covers), "0.00")});
+    lines.push_back({"Shannon-Wiener Index: " + core::formatNumber(core::shannonWiener(covers), "0.00")});
+    lines.push_back({"Evenness: " + core::formatNumber(core::pielouEvenness(covers), "0.00")});
     lines.push_back({""});
     for (const char* heading : {"E3: ", "E2: ", "E1: ", "E0: ", "Without layer: "}) {
         std::string line;

@@ -1,11 +1,11 @@
 #include "view/separators.h"
 
 #include "core/head_modes.h"
+#include "core/releve_groups.h"
 #include "core/settings.h"
 #include "core/text.h"
 #include "core/undo.h"
 #include "core/workspace.h"
-#include "view/releve_groups.h"
 
 namespace zembu::view {
 
@@ -156,7 +156,7 @@ void Check1_Click(core::Workspace& ws, bool on) {
 
 void hlavickaskup(core::Workspace& ws) {
     core::Table& t = ws.table;
-    numberGroups(t, ws.separatorHierarchy, ws.separatorLevel);
+    core::numberGroups(t, ws.separatorHierarchy, ws.separatorLevel);
     for (int32_t j = 1; j <= t.ReleveCount; ++j)
         t.ReleveHead[t.ReleveOrder[j].record] = core::numericHeadValue(t.ReleveGroup[j]);
     ws.head = core::HeadKind::GroupNumber;

@@ -4,6 +4,7 @@
 #include <random>
 
 #include "analysis/diversity_indices.h"
+#include "core/diversity.h"
 #include "core/workspace.h"
 #include "support/test_support.h"
 
@@ -17,15 +18,15 @@ std::string head(const core::Workspace& ws, int32_t rec) { return ws.table.Relev
 }  // namespace
 
 TEST(DiversityIndices, EqualAndSingleCovers) {
-    EXPECT_EQ(analysis::indexHeadText(analysis::shannonWiener({30, 30})), " 0.693");
-    EXPECT_EQ(analysis::indexHeadText(analysis::pielouEvenness({30, 30})), " 1.000");
-    EXPECT_EQ(analysis::indexHeadText(analysis::evar({30, 30})), " 1.000");
-    for (double value : {analysis::shannonWiener({40}), analysis::pielouEvenness({40}), analysis::evar({40}),
-                         analysis::shannonWiener({}), analysis::pielouEvenness({}), analysis::evar({})})
+    EXPECT_EQ(analysis::indexHeadText(core::shannonWiener({30, 30})), " 0.693");
+    EXPECT_EQ(analysis::indexHeadText(core::pielouEvenness({30, 30})), " 1.000");
+    EXPECT_EQ(analysis::indexHeadText(core::evar({30, 30})), " 1.000");
+    for (double value : {core::shannonWiener({40}), core::pielouEvenness({40}), core::evar({40}),
+                         core::shannonWiener({}), core::pielouEvenness({}), core::evar({})})
         EXPECT_EQ(analysis::indexHeadText(value), " 0.000");
     // Evar with the constant 3.1415927: covers 1 and 7 give V = (ln 7 / 2)^2.
     const double v = std::pow(std::log(7.0) / 2, 2);
-    EXPECT_DOUBLE_EQ(analysis::evar({1, 7}), 1 - (2 / 3.1415927) * std::atan(v));
+    EXPECT_DOUBLE_EQ(core::evar({1, 7}), 1 - (2 / 3.1415927) * std::atan(v));
 }
 
 TEST(DiversityIndices, TextbookFormulasOnRandomReleves) {
@@ -38,9 +39,9 @@ TEST(DiversityIndices, TextbookFormulasOnRandomReleves) {
         double h = 0;
         for (int c : covers) h += (c / total) * std::log(c / total);
         h = -h;
-        EXPECT_NEAR(analysis::shannonWiener(covers), h, 1e-12);
+        EXPECT_NEAR(core::shannonWiener(covers), h, 1e-12);
         if (covers.size() > 1)
-            EXPECT_NEAR(analysis::pielouEvenness(covers), h / std::log(static_cast<double>(covers.size())), 1e-12);
+            EXPECT_NEAR(core::pielouEvenness(covers), h / std::log(static_cast<double>(covers.size())), 1e-12);
     }
 }
 

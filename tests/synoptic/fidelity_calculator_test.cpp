@@ -4,11 +4,11 @@
 
 #include "core/scripted_interaction.h"
 #include "core/settings.h"
-#include "core/startup.h"
 #include "core/workspace.h"
+#include "session/startup.h"
+#include "support/test_support.h"
 #include "synoptic/fidelity_calculator.h"
 #include "synoptic/measure_names.h"
-#include "support/test_support.h"
 
 using namespace zembu::synoptic;
 using zembu::core::ScriptedInteraction;
@@ -83,7 +83,7 @@ TEST(MeasureNames, StartUpFillsTheListAndTheStatus) {
     zembu::testing::writeFile(dir / "zembu.ini", "Path1::\r\n" + std::string(9, '\n') + "Fidelity type::12\r\n");
     zembu::core::Workspace ws(dir.path());
     ScriptedInteraction ui;
-    zembu::core::Form_Load(ws, ui);
+    zembu::session::Form_Load(ws, ui);
     EXPECT_EQ(ws.fidelityMeasureNames.size(), 16u);
     EXPECT_EQ(ws.fidelityStatus, " C u-val.(hyp)");
 }

@@ -1,8 +1,8 @@
 #include <gtest/gtest.h>
 
+#include "core/releve_groups.h"
 #include "core/workspace.h"
 #include "support/test_support.h"
-#include "view/releve_groups.h"
 #include "view/separators.h"
 
 using namespace zembu;
@@ -24,7 +24,7 @@ protected:
         return e;
     }
     std::vector<int> groups() {
-        view::synoskupik(ws.table, ws.separatorHierarchy, ws.separatorLevel);
+        core::synoskupik(ws.table, ws.separatorHierarchy, ws.separatorLevel);
         std::vector<int> g;
         for (int k = 1; k <= ws.table.ReleveCount; ++k) g.push_back(ws.table.ReleveGroup[k]);
         return g;
@@ -39,8 +39,8 @@ TEST_F(Separators, GroupsAreNumberedFromTheSeparators) {
     ws.table.SeparatorAfter[7] = 1;
     EXPECT_EQ(groups(), (std::vector<int>{1, 1, 1, 2, 2, 2, 2, 3, 3, 3}));
     ws.table.SeparatorAfter[10] = 1;  // after the last relevé: divides nothing
-    EXPECT_EQ(view::synoskupik(ws.table, false, 1), 3);
-    EXPECT_EQ(view::groupRanges(ws.table, false, 1).size(), 3u);
+    EXPECT_EQ(core::synoskupik(ws.table, false, 1), 3);
+    EXPECT_EQ(core::groupRanges(ws.table, false, 1).size(), 3u);
 }
 
 TEST_F(Separators, HierarchyDecidesWhatCountsAndWhatIsRemoved) {

@@ -1,10 +1,10 @@
 #include <gtest/gtest.h>
 
 #include "core/file_util.h"
+#include "core/head_lines.h"
 #include "core/header_store.h"
 #include "core/workspace.h"
 #include "support/test_support.h"
-#include "view/head_lines.h"
 #include "view/short_head_view.h"
 
 using namespace zembu;
@@ -67,7 +67,7 @@ TEST(HeadLines, LongValuesKeepTheirFirstSix) {
     core::Table t = zembu::testing::tableFromCovers({{5, 5}});
     t.ReleveHead[1] = "Carpinion";
     t.ReleveHead[2] = "12";
-    const view::HeadLines lines = view::hlavickared(t);
+    const core::HeadLines lines = core::hlavickared(t);
     EXPECT_EQ(lines[5], "C ");
     EXPECT_EQ(lines[0], "n2");
     EXPECT_EQ(lines[1], "i1");

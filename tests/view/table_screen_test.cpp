@@ -1,10 +1,10 @@
 #include <gtest/gtest.h>
 
+#include "core/display_scale.h"
+#include "core/head_lines.h"
 #include "core/workspace.h"
 #include "support/test_support.h"
-#include "view/display_scale.h"
 #include "view/layer_labels.h"
-#include "view/head_lines.h"
 #include "view/table_screen.h"
 
 using namespace zembu;
@@ -37,15 +37,15 @@ protected:
 
 TEST_F(TableScreenTest, BodyRowsUnderEachDisplayScale) {
     struct Case {
-        void (*fill)(view::DisplayTable&);
+        void (*fill)(core::DisplayTable&);
         std::vector<std::string> expected;
     };
     const std::vector<Case> cases = {
-        {view::font1, {"r+22      ", "2345      ", " 1        "}},
-        {view::font2, {"r+ma      ", "b345      ", " 1        "}},
-        {view::font3, {"r+22      ", "2345      ", " 1        "}},
-        {view::font4, {"1111      ", "1111      ", " 1        "}},
-        {view::font5, {"1245      ", "6789      ", " 3        "}},
+        {core::font1, {"r+22      ", "2345      ", " 1        "}},
+        {core::font2, {"r+ma      ", "b345      ", " 1        "}},
+        {core::font3, {"r+22      ", "2345      ", " 1        "}},
+        {core::font4, {"1111      ", "1111      ", " 1        "}},
+        {core::font5, {"1245      ", "6789      ", " 3        "}},
     };
     for (const Case& c : cases) {
         c.fill(ws.display.displayTable);
@@ -56,7 +56,7 @@ TEST_F(TableScreenTest, BodyRowsUnderEachDisplayScale) {
     const auto raw = cells(screen());
     EXPECT_EQ(raw[1][3], static_cast<char>(255));
     ws.display.fontName = "Courier New CE";
-    view::font1(ws.display.displayTable);
+    core::font1(ws.display.displayTable);
     EXPECT_EQ(cells(screen())[1][3], '5');
 }
 
@@ -85,13 +85,13 @@ TEST_F(TableScreenTest, HeadShowsValuesVerticallyWithCaptionAndCounts) {
     }
     EXPECT_EQ(column1, "    11");
     EXPECT_EQ(column2, "123456");
-    const auto lines = view::hlavickared(ws.table);
+    const auto lines = core::hlavickared(ws.table);
     EXPECT_EQ(lines[0], "1634");  // head line 1 holds the last characters
     EXPECT_EQ(lines[5], " 1  ");
 }
 
 TEST_F(TableScreenTest, OnlyTheVisiblePartIsBuilt) {
-    view::font1(ws.display.displayTable);
+    core::font1(ws.display.displayTable);
     const auto s = screen(2, 2, 2, 1);
     ASSERT_EQ(s.rows.size(), 1u);
     EXPECT_EQ(s.rows[0].row, 2);

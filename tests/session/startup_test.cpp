@@ -4,12 +4,13 @@
 
 #include "core/menu_captions.h"
 #include "core/menu_ids.h"
-#include "core/progress_meter.h"
-#include "core/startup.h"
 #include "core/workspace.h"
+#include "session/startup.h"
 #include "support/test_support.h"
 
 using namespace zembu::core;
+using zembu::session::Form_Load;
+using zembu::session::Form_Unload;
 using zembu::testing::readFile;
 using zembu::testing::TempDir;
 using zembu::testing::writeFile;
@@ -121,36 +122,6 @@ TEST(Exit, CancelKeepsTheProgramAndTheTable) {
     EXPECT_TRUE(Form_Unload(ws, ui));
     EXPECT_TRUE(std::filesystem::exists(dir / "zembu.ini"));
     EXPECT_SCRIPT_DONE(ui);
-}
-
-TEST(Progress, RedrawsOnlyWhenThePercentageChanges) {
-    ScriptedInteraction ui;
-    {
-        ProgressMeter meter(ui, 300);
-        for (int i = 0; i < 300; ++i) meter.merak();
-        meter.merak();  // past the total: stays at 100
-    }
-    EXPECT_EQ(ui.progressShown(), 1);
-    EXPECT_EQ(ui.progressHidden(), 1);
-    ASSERT_EQ(ui.percentages().size(), 101u);  // 0 % .. 100 %, each once
-    EXPECT_EQ(ui.percentages().front(), 0);
-    EXPECT_EQ(ui.percentages().back(), 100);
-    EXPECT_EQ(ui.progressTexts().back(), "100 %");
-}
-
-TEST(MenuCaptions, NameTheSelectionBeforeAMenuOpens) {
-    TempDir dir;
-    Workspace ws(dir.path());
-    ws.table = zembu::testing::tableFromCovers({{5, 0, 7}});
-    ws.table.ReleveHead[3] = "    17";
-    ws.separatorLevel = 3;
-    menu_Click(ws);
-    EXPECT_EQ(ws.menuCaptions[menu::RemoveSelectedSeparators], "Separators 3, 4, 5, 6");
-    EXPECT_EQ(ws.menuCaptions[menu::RemoveSeparatorsFrom], "from Relevé No. ---");
-    EXPECT_EQ(ws.menuCaptions[menu::RemoveSeparatorsTo], "to Relevé No. ---");
-    ws.CurrentReleve = 3;
-    menu_Click(ws);
-    EXPECT_EQ(ws.menuCaptions[menu::RemoveSeparatorsFrom], "from Relevé No. 3 (17)");
 }
 
 TEST(StartUp, AFirstStartShowsTheBraunBlanquetScale) {

@@ -7,7 +7,7 @@
 
 #include "core/table.h"
 
-namespace zembu::view {
+namespace zembu::core {
 
 // Head lines 1..6 at indexes 0..5.
 using HeadLines = std::array<std::string, 6>;
@@ -17,6 +17,6 @@ using HeadLines = std::array<std::string, 6>;
 // right-justified in 6 characters (a longer value keeps its first 6), puts
 // its characters 1..6 into column k of head lines 6..1, so that head line 6
 // holds the first character and head line 1 the last.
-HeadLines hlavickared(const core::Table& table);
+HeadLines hlavickared(const Table& table);
 
-}  // namespace zembu::view
+}  // namespace zembu::core

@@ -1,6 +1,6 @@
-#include "view/display_scale.h"
+#include "core/display_scale.h"
 
-namespace zembu::view {
+namespace zembu::core {
 
 namespace {
 
@@ -105,4 +105,4 @@ void applyDisplayFont(DisplayTable& t, int displayFont, std::string_view userSca
     }
 }
 
-}  // namespace zembu::view
+}  // namespace zembu::core

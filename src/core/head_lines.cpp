@@ -1,10 +1,10 @@
-#include "view/head_lines.h"
+#include "core/head_lines.h"
 
 #include "core/text.h"
 
-namespace zembu::view {
+namespace zembu::core {
 
-HeadLines hlavickared(const core::Table& t) {
+HeadLines hlavickared(const Table& t) {
     HeadLines lines;
     const auto n = static_cast<size_t>(std::max(t.ReleveCount, 0));
     for (std::string& line : lines) line.assign(n, ' ');
@@ -17,4 +17,4 @@ HeadLines hlavickared(const core::Table& t) {
     return lines;
 }
 
-}  // namespace zembu::view
+}  // namespace zembu::core

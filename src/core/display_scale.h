@@ -5,7 +5,7 @@
 #include <array>
 #include <string_view>
 
-namespace zembu::view {
+namespace zembu::core {
 
 using DisplayTable = std::array<char, 256>;
 
@@ -38,4 +38,4 @@ void userScaleSymbols(DisplayTable& table, const std::array<char, 95>& symbols);
 // table as it is.
 void applyDisplayFont(DisplayTable& table, int displayFont, std::string_view userScaleText);
 
-}  // namespace zembu::view
+}  // namespace zembu::core

@@ -1,4 +1,4 @@
-#include "core/startup.h"
+#include "session/startup.h"
 
 #include <chrono>
 #include <filesystem>
@@ -12,7 +12,9 @@
 #include "synoptic/fidelity_settings.h"
 #include "synoptic/measure_names.h"
 
-namespace zembu::core {
+namespace zembu::session {
+
+using namespace core;
 
 namespace {
 
@@ -73,7 +75,7 @@ void Form_Load(Workspace& ws, Interaction& ui) {
         // A settings file without a scale (a first start) shows the Braun-Blanquet scale.
         if (!isNumber(ws.settings.value(setting::DisplayFont))) ws.settings.setValue(setting::DisplayFont, "0");
         ws.display.displayFont = static_cast<int>(ws.settings.integer(setting::DisplayFont));
-        view::applyDisplayFont(ws.display.displayTable, ws.display.displayFont,
+        applyDisplayFont(ws.display.displayTable, ws.display.displayFont,
                                ws.settings.value(setting::UserDefinedScale));
     }
 
@@ -97,4 +99,4 @@ bool Form_Unload(Workspace& ws, Interaction& ui) {
     return true;
 }
 
-}  // namespace zembu::core
+}  // namespace zembu::session
