@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include "core/index_code.h"
+#include "core/species_numbers.h"
 #include "core/table.h"
 #include "support/test_support.h"
 
@@ -154,4 +155,24 @@ TEST(Invariants, HoldForABuiltTableAndCatchEachKindOfFault) {
     t = good;
     t.SpeciesCount = 5;  // more live rows than records
     EXPECT_FALSE(checkInvariants(t).empty());
+}
+
+TEST(SpeciesNumbers, TheSmallestFreeNumberOfTheProgramRange) {
+    Table t = zembu::testing::tableFromCovers({{5}, {5}, {5}});
+    t.SpeciesInfo[1].number = 58001;
+    t.SpeciesInfo[2].number = 58003;
+    t.SpeciesInfo[3].number = 12;
+    EXPECT_EQ(freeSpeciesNumber(t), 58002);
+    t.SpeciesInfo[2].number = 58002;
+    EXPECT_EQ(freeSpeciesNumber(t), 58003);
+}
+
+TEST(SpeciesNumbers, NoneWhenEveryNumberIsTaken) {
+    Table t;
+    t.setCapacities(10, 7600);
+    t.SpeciesCount = t.SpeciesRecordCount = 7500;
+    for (int32_t i = 1; i <= 7500; ++i) t.SpeciesInfo[i].number = 58000 + i;
+    EXPECT_FALSE(freeSpeciesNumber(t).has_value());
+    t.SpeciesCount = 7499;  // a formally deleted row still holds its number
+    EXPECT_FALSE(freeSpeciesNumber(t).has_value());
 }
