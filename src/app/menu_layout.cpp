@@ -20,7 +20,7 @@ const std::vector<MenuEntry>& menuLayout() {
         {"&File|Import|Header Data", "From TURBOVEG format (EXP, STR files)", "impoheadturb_Click#0", MenuEntryKind::Item, ""},
         {"&File|Import|Header Data", "From Comma Separated File", "impoheadturb_Click#1", MenuEntryKind::Item, ""},
         {"&File", "Export", "", MenuEntryKind::Submenu, ""},
-        {"&File|Export", "Current File: ", "currentRtfFile", MenuEntryKind::Item, ""},
+        {"&File|Export", "Current file: ", "currentRtfFile", MenuEntryKind::Item, ""},
         {"&File|Export", "&Select RTF File", "expoRTF", MenuEntryKind::Item, ""},
         {"&File|Export", "CC! File", "expodata_Click", MenuEntryKind::Item, ""},
         {"&File|Export", "Export &HEAD for WHITE Relevés", "exportHead", MenuEntryKind::Item, ""},

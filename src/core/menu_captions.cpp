@@ -80,7 +80,7 @@ void menu_Click(Workspace& ws) {
 
 void renewRtfCaption(Workspace& ws) {
     // The name is shown as given: Linux file names are case-sensitive.
-    ws.menuCaptions[menu::CurrentRtfFile] = "Current File: " + ws.currentRtfFile;
+    ws.menuCaptions[menu::CurrentRtfFile] = "Current file: " + ws.currentRtfFile;
 }
 
 }  // namespace zembu::core

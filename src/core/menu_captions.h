@@ -32,7 +32,7 @@ void renewColourCaptions(Workspace& ws);
 // of "&from Selected Relevé" / "&to Selected Relevé".
 void menu_Click(Workspace& ws);
 
-// "Current File: " + the report document's name.
+// "Current file: " + the report document's name.
 void renewRtfCaption(Workspace& ws);
 
 }  // namespace zembu::core

@@ -58,7 +58,7 @@ TEST(StartUp, SetsCaptionsAndTheDisplayScale) {
     EXPECT_EQ(ws.menuCaptions[menu::DeleteReleves], "Delete WHITE &Relevés");
     EXPECT_EQ(ws.menuCaptions[menu::MoveRelevesLeftInGroups], "&Left WHITE Relevés within Groups");
     EXPECT_EQ(ws.menuCaptions[menu::ExportHead], "Export &HEAD for WHITE Relevés");
-    EXPECT_EQ(ws.menuCaptions[menu::CurrentRtfFile].rfind("Current File: ", 0), 0u);
+    EXPECT_EQ(ws.menuCaptions[menu::CurrentRtfFile].rfind("Current file: ", 0), 0u);
     // "Display font::" 3 chooses the ordinal scale.
     EXPECT_EQ(ws.display.displayTable[160 + 95], '9');
     EXPECT_EQ(ws.display.displayTable[160 + 4], '4');
