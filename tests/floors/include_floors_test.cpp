@@ -29,7 +29,7 @@ const std::map<std::string, std::set<std::string>>& allowedIncludes() {
         {"sorting", {"core", "synoptic"}},                      // fidelity keys
         {"classification", {"core", "synoptic", "sorting"}},    // fidelity; the TWINSPAN link's reorders
         {"analysis", {"core"}},
-        {"export", {"core"}},
+        {"export", {"core", "synoptic"}},                         // synoptic tables and species lists in reports
         // Above the subjects: the start and end of a session.
         {"session", {"core", "import", "view", "synoptic", "sorting", "classification", "analysis", "export"}},
         // The programs on top.
