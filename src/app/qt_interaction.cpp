@@ -1,6 +1,7 @@
 #include "app/qt_interaction.h"
 
 #include <QApplication>
+#include <QClipboard>
 #include <QFileDialog>
 #include <QInputDialog>
 #include <QLabel>
@@ -139,6 +140,8 @@ void QtInteraction::progressHide() {
 void QtInteraction::status(std::string_view text) {
     if (status_) status_->setText(qs(text));
 }
+
+void QtInteraction::setClipboardText(std::string_view text) { QApplication::clipboard()->setText(qs(text)); }
 
 void QtInteraction::hodiny() { QApplication::setOverrideCursor(Qt::WaitCursor); }
 

@@ -33,6 +33,7 @@ public:
     void progressSet(int percent, std::string_view text) override;
     void progressHide() override;
     void status(std::string_view text) override;
+    void setClipboardText(std::string_view text) override;
     void hodiny() override;
     void obnova() override;
 

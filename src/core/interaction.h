@@ -55,6 +55,9 @@ public:
     // A line of status text (empty to clear).
     virtual void status(std::string_view text) {}
 
+    // Puts text (UTF-8) on the clipboard.
+    virtual void setClipboardText(std::string_view text) {}
+
     // hodiny / obnova: the busy pointer on and off.
     virtual void hodiny() {}
     virtual void obnova() {}

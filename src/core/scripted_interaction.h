@@ -45,6 +45,7 @@ public:
     void progressSet(int percent, std::string_view text) override;
     void progressHide() override { ++progressHidden_; }
     void status(std::string_view text) override { statusText_ = text; }
+    void setClipboardText(std::string_view text) override { clipboard_ = text; }
     void hodiny() override { ++busyDepth_; }
     void obnova() override { --busyDepth_; }
 
@@ -63,6 +64,8 @@ public:
     int progressHidden() const { return progressHidden_; }
     int busyDepth() const { return busyDepth_; }
     const std::string& statusText() const { return statusText_; }
+    // The text last put on the clipboard.
+    const std::string& clipboard() const { return clipboard_; }
 
 private:
     struct Expectation {
@@ -86,6 +89,7 @@ private:
     int progressHidden_ = 0;
     int busyDepth_ = 0;
     std::string statusText_;
+    std::string clipboard_;
 };
 
 }  // namespace zembu::core

@@ -6,6 +6,7 @@
 // once per table, so no allocation happens per occurrence.
 
 #include <cstdint>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -39,6 +40,9 @@ public:
     // The statistics of the last computed row in group g (1..K); the cover
     // statistics only in the views that show cover.
     GroupStatistics statistics(int32_t g) const;
+
+    // The fidelity of the last computed row to group g (1..K), whatever the view.
+    std::optional<double> fidelity(int32_t g) const { return counts_.Fidelity(g).value; }
 
 private:
     void countRow(int32_t row);
