@@ -32,6 +32,10 @@ void installSelectCommand(CLI::App& app, CliContext& context);
 void installIndicesCommand(CLI::App& app, CliContext& context);
 void installIndicatorMeansCommand(CLI::App& app, CliContext& context);
 void installBealsCommand(CLI::App& app, CliContext& context);
+void installRtfNewCommand(CLI::App& app, CliContext& context);
+void installExportSynopticCommand(CLI::App& app, CliContext& context);
+void installSynopticImageCommands(CLI::App& app, CliContext& context);
+void installDiagnosticCommand(CLI::App& app, CliContext& context);
 
 // A number as the tool prints it for scripts: the shortest text that reads
 // back as the same double; "---" for no value.

@@ -21,16 +21,8 @@ struct SynopticCommandOptions {
     std::optional<int> form;
 };
 
-// The synoptic type named on the command line: 1..10 or "combined"; 0 when unknown.
-int synopticType(const std::string& text) {
-    if (text == "combined") return synoptic::CombinedTable;
-    for (int type = synoptic::PercentageConstancy; type <= synoptic::BarkmanCover; ++type)
-        if (text == std::to_string(type)) return type;
-    return 0;
-}
-
 void runSynoptic(const SynopticCommandOptions& o, CliContext& context) {
-    const int type = synopticType(o.type);
+    const int type = synopticTypeOf(o.type);
     const std::unique_ptr<core::Workspace> ws = loadWithSynopticFlags(o.flags, context);
     if (!ws) return;
     if (o.form) ws->settings.setValue(core::setting::FidelityDisplayTypeCombined, std::to_string(*o.form));
@@ -46,14 +38,7 @@ void installSynopticCommand(CLI::App& app, CliContext& context) {
         "Synoptic table of a table file, groups from its separators: one line per live species row with "
         "its name, its layer and the cell text of every group (two columns per group in the combined table).");
     addSynopticFlags(*command, options->flags);
-    command
-        ->add_option("--type", options->type,
-                     "1 percentage, 2 categorical, 3 absolute constancy, 4 fidelity, 5 maximum, 6 average, "
-                     "7 median, 8 modus cover, 9 Zlatnik's value, 10 Barkman's cover, or combined")
-        ->required()
-        ->check([](const std::string& text) {
-            return synopticType(text) ? std::string() : "expected 1..10 or combined, not " + text;
-        });
+    addSynopticTypeOption(*command, options->type);
     command->add_option("--form", options->form, "Form 1..6 of the combined table")->check(CLI::Range(1, 6));
     command->callback([options, &context] { runSynoptic(*options, context); });
 }

@@ -10,10 +10,29 @@
 #include "core/text.h"
 #include "core/workspace.h"
 #include "synoptic/fidelity_calculator.h"
+#include "synoptic/synoptic_settings.h"
 
 namespace zembu::cli {
 
 namespace setting = core::setting;
+
+int synopticTypeOf(const std::string& text) {
+    if (text == "combined") return synoptic::CombinedTable;
+    for (int type = synoptic::PercentageConstancy; type <= synoptic::BarkmanCover; ++type)
+        if (text == std::to_string(type)) return type;
+    return 0;
+}
+
+void addSynopticTypeOption(CLI::App& command, std::string& type) {
+    command
+        .add_option("--type", type,
+                    "1 percentage, 2 categorical, 3 absolute constancy, 4 fidelity, 5 maximum, 6 average, "
+                    "7 median, 8 modus cover, 9 Zlatnik's value, 10 Barkman's cover, or combined")
+        ->required()
+        ->check([](const std::string& text) {
+            return synopticTypeOf(text) ? std::string() : "expected 1..10 or combined, not " + text;
+        });
+}
 
 void addSynopticFlags(CLI::App& command, SynopticFlags& f) {
     command.add_option("table", f.tableFile, "Table file (.vod)")->required();

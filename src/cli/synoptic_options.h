@@ -27,10 +27,16 @@ struct SynopticFlags {
     std::string settingsFile;
     std::optional<int> measure, kind, form, coverTransformation;
     std::optional<double> groupSize, fisher;
-    std::optional<int> frequencyLimit, frequency2Limit, fidelityLimit, fidelity2Limit, coverLimit, coverLimitHigher;
+    std::optional<double> frequencyLimit, frequency2Limit, fidelityLimit, fidelity2Limit, coverLimit, coverLimitHigher;
     std::optional<int> level;
     bool hierarchy = false, sizeForTarget = false, adjusted = false, higherLevel = false;
 };
+
+// The synoptic type named on the command line: 1..10 or "combined"; 0 when unknown.
+int synopticTypeOf(const std::string& text);
+
+// Adds a required --type option (1..10 or combined) to a subcommand.
+void addSynopticTypeOption(CLI::App& command, std::string& type);
 
 // Adds the table file argument and the settings flags to a subcommand.
 void addSynopticFlags(CLI::App& command, SynopticFlags& flags);
