@@ -10,6 +10,7 @@ const std::vector<CommandInstaller>& commandInstallers() {
         installWindowCommands,
         installViewCommands,
         installImportCommands,
+        installReportCommands,
     };
     return installers;
 }

@@ -21,5 +21,6 @@ void installHeadCommands(MainWindow& window);
 void installWindowCommands(MainWindow& window);
 void installViewCommands(MainWindow& window);
 void installImportCommands(MainWindow& window);
+void installReportCommands(MainWindow& window);
 
 }  // namespace zembu::app
