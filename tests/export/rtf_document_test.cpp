@@ -138,8 +138,14 @@ TEST(RtfDocument, AppendRoutineOnFiles) {
     EXPECT_EQ(openGroups(doc), 0);
     EXPECT_LT(doc.find(report(1)), doc.find(report(2)));
     EXPECT_SCRIPT_DONE(ui);
+}
 
-    // A document that cannot be written is left as it was.
+TEST(RtfDocument, ReadOnlyDocumentIsLeftAlone) {
+    TempDir dir;
+    ScriptedInteraction ui;
+    const std::string path = (dir / "report.rtf").string();
+    ASSERT_TRUE(appendRtfReport(path, report(1), ui));
+    const std::string doc = zt::readFile(path);
     ::chmod(path.c_str(), 0444);
     ScriptedInteraction refused;
     refused.expectMessage(RtfAccessError, "Program Info");
