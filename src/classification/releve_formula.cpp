@@ -31,6 +31,7 @@ struct Refusal {
 bool isBlank(char c) { return c == ' ' || c == '\t' || c == '\r' || c == '\n'; }
 bool isOpening(char c) { return c == '(' || c == '[' || c == '{'; }
 bool isClosing(char c) { return c == ')' || c == ']' || c == '}'; }
+char closingOf(char opening) { return opening == '(' ? ')' : opening == '[' ? ']' : '}'; }
 
 std::string layerText(int layer) { return std::to_string(layer) + ". hierarchical layer"; }
 
@@ -38,6 +39,12 @@ const std::string MoreOpening = "No of parenthesis \u00B4(\u00B4 is higher then 
 const std::string MoreClosing = "No of parenthesis \u00B4(\u00B4 is lower then \u00B4)\u00B4!!!";
 const std::string MoreLess = "No of parenthesis \u00B4<\u00B4 is higher then \u00B4>\u00B4!!!";
 const std::string MoreGreater = "No of parenthesis \u00B4<\u00B4 is lower then \u00B4>\u00B4!!!";
+const std::string NestedTerm = "A term cannot hold another term: \u00B4<\u00B4 stands inside \u00B4<\u00B4 \u00B4>\u00B4!!!";
+
+std::string mismatchedText(char opening, char closing) {
+    return std::string("Parenthesis \u00B4") + opening + "\u00B4 is closed by \u00B4" + closing +
+           "\u00B4!!! Both sides of a pair must be of one kind: ( ), [ ] or { }.";
+}
 
 // The counts of the three parenthesis kinds together and of "<" and ">";
 // parentheses inside terms (in species names) are not counted.
@@ -58,7 +65,7 @@ void checkCounts(std::string_view text) {
 
 std::vector<Token> tokenize(std::string_view text) {
     std::vector<Token> tokens;
-    int depth = 0;
+    std::string open;  // the opening parentheses not closed yet
     size_t i = 0;
     while (i < text.size()) {
         const char c = text[i];
@@ -66,19 +73,23 @@ std::vector<Token> tokenize(std::string_view text) {
             ++i;
         } else if (c == '<') {
             const size_t end = text.find_first_of("<>", i + 1);
-            if (end == std::string_view::npos || text[end] == '<') refuse(MoreLess);
+            if (end == std::string_view::npos) refuse(MoreLess);
+            if (text[end] == '<') refuse(NestedTerm);
             tokens.push_back({TokenKind::Term, LogicalOperator::None, std::string(text.substr(i + 1, end - i - 1))});
             i = end + 1;
         } else if (c == '>') {
             refuse(MoreGreater);
         } else if (isOpening(c)) {
-            if (++depth >= MaxFormulaLayers)
+            open += c;
+            if (static_cast<int>(open.size()) >= MaxFormulaLayers)
                 refuse("Too many hierarchical layers!!! A formula may have at most " +
                        std::to_string(MaxFormulaLayers) + " layers.");
             tokens.push_back({TokenKind::Open});
             ++i;
         } else if (isClosing(c)) {
-            if (--depth < 0) refuse(MoreClosing);
+            if (open.empty()) refuse(MoreClosing);
+            if (closingOf(open.back()) != c) refuse(mismatchedText(open.back(), c));
+            open.pop_back();
             tokens.push_back({TokenKind::Close});
             ++i;
         } else {

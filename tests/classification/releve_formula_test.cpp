@@ -102,6 +102,13 @@ TEST(ReleveFormula, RefusedFormulas) {
     EXPECT_EQ(refusal(t, "<Abies alba> AND ()"), syntax + "An operand is missing in the 2. hierarchical layer!!!");
     EXPECT_EQ(refusal(t, "<Abies alba> XOR <Carex sp.>"), syntax + "Unknown operator XOR!!! Use AND, OR or NOT.");
     EXPECT_EQ(refusal(t, "   "), syntax + "The formula is empty!!!");
+    // Both sides of a pair are of one kind; a term holds no other term.
+    EXPECT_EQ(refusal(t, "<Abies alba> OR [<Carex sp.> AND <Betula pendula>}"),
+              syntax + "Parenthesis \u00B4[\u00B4 is closed by \u00B4}\u00B4!!! Both sides of a pair must be of one kind: "
+                       "( ), [ ] or { }.");
+    EXPECT_TRUE(parseFormula(t, "<Abies alba> OR [<Carex sp.> AND {<Betula pendula> OR <Abies alba>}]").ok());
+    EXPECT_EQ(refusal(t, "<<Abies alba>>"),
+              syntax + "A term cannot hold another term: \u00B4<\u00B4 stands inside \u00B4<\u00B4 \u00B4>\u00B4!!!");
 
     // Up to 20 layers and 150 terms.
     std::string deep = "<Carex sp.>";
