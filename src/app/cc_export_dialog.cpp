@@ -5,7 +5,6 @@
 #include <QFormLayout>
 #include <QHBoxLayout>
 #include <QLineEdit>
-#include <QPixmap>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QVBoxLayout>
@@ -17,16 +16,6 @@
 
 namespace zembu::app {
 
-namespace {
-
-QIcon swatch(int32_t value) {
-    QPixmap pixmap(12, 12);
-    pixmap.fill(QColor(core::colourRed(value), core::colourGreen(value), core::colourBlue(value)));
-    return QIcon(pixmap);
-}
-
-}  // namespace
-
 Form52::Form52(core::Workspace& ws, core::Interaction& ui, QWidget* parent) : QDialog(parent), ws_(ws), ui_(ui) {
     setObjectName("Form52");
     setWindowTitle("CC! File Export");
@@ -35,9 +24,7 @@ Form52::Form52(core::Workspace& ws, core::Interaction& ui, QWidget* parent) : QD
 
     colours_ = new QComboBox(this);
     colours_->setObjectName("Combo1");
-    for (int e = 0; e < core::PaletteColourCount; ++e)
-        colours_->addItem(swatch(core::releveBoxColour(ws_.palette, e)),
-                          e == 0 ? QString("white") : QString::fromStdString(ws_.palette[e].name));
+    fillColourBox(colours_, ws_.palette, true);
     colours_->setCurrentIndex(ws_.releveColourBox);
     form->addRow("Export the relevés of colour:", colours_);
 

@@ -11,6 +11,7 @@ const std::vector<CommandInstaller>& commandInstallers() {
         installViewCommands,
         installImportCommands,
         installReportCommands,
+        installClassificationCommands,
     };
     return installers;
 }

@@ -1,10 +1,12 @@
 #include "app/dialog_parts.h"
 
 #include <QBoxLayout>
+#include <QComboBox>
 #include <QDialog>
 #include <QFontDatabase>
 #include <QLabel>
 #include <QListWidget>
+#include <QPixmap>
 #include <QPushButton>
 
 #include "core/text.h"
@@ -45,6 +47,21 @@ QPushButton* addConfirmButtons(QBoxLayout* layout, QDialog* dialog, const QStrin
     QObject::connect(cancel, &QPushButton::clicked, dialog, &QDialog::reject);
     return confirm;
 }
+
+void fillColourBox(QComboBox* box, const core::Palette& palette, bool releveColours) {
+    box->clear();
+    for (int e = 0; e < core::PaletteColourCount; ++e) {
+        const int32_t value = releveColours ? core::releveBoxColour(palette, e) : core::speciesBoxColour(palette, e);
+        QPixmap swatch(12, 12);
+        swatch.fill(QColor(core::colourRed(value), core::colourGreen(value), core::colourBlue(value)));
+        const QString name = releveColours && e == 0 ? QString("white") : QString::fromStdString(palette[e].name);
+        box->addItem(QIcon(swatch), name, value);
+    }
+}
+
+QString fromCodePage(std::string_view bytes) { return QString::fromStdString(core::codePageToUtf8(bytes)); }
+
+std::string toCodePage(const QString& text) { return core::utf8ToCodePage(text.toStdString()); }
 
 void showHeaderFiles(const import::HeaderFiles& files, QListWidget* fields, QLabel* fileNames) {
     fields->clear();

@@ -1,12 +1,18 @@
 #pragma once
 // Pieces several dialogs build alike: a word-wrapped label, the list whose
 // values change on a double click, the confirm / Cancel row at the foot of a
-// dialog, and the field list of a header file pair.
+// dialog, the field list of a header file pair, colour lists and the
+// code-page text of the table.
 
 #include <QString>
 #include <functional>
+#include <string>
+#include <string_view>
+
+#include "core/palette.h"
 
 class QBoxLayout;
+class QComboBox;
 class QDialog;
 class QLabel;
 class QListWidget;
@@ -31,6 +37,14 @@ QListWidget* addValueList(QBoxLayout* layout, QWidget* parent, std::function<voi
 // Returns the confirm button, for the dialog to connect.
 QPushButton* addConfirmButtons(QBoxLayout* layout, QDialog* dialog, const QString& confirmText,
                                const char* confirmName);
+
+// Fills a colour list with the palette's colours 0..7 and their swatches:
+// the relevé colours ("white" first) or the species colours ("black" first).
+void fillColourBox(QComboBox* box, const core::Palette& palette, bool releveColours);
+
+// Code-page bytes of the table (names, formulas) shown as text, and back.
+QString fromCodePage(std::string_view bytes);
+std::string toCodePage(const QString& text);
 
 // Fills a list with the fields of a header file pair (the first one
 // current) and names its two files, the STR file above the EXP file.

@@ -166,6 +166,7 @@ const std::vector<MenuEntry>& menuLayout() {
         {"&Indicator Values", "Derive new indicator values", "deriveNewIndicatorValues", MenuEntryKind::Item, ""},
         {"&Analysis", "&COCKTAIL Groups", "cocktailGroups", MenuEntryKind::Item, ""},
         {"&Analysis", "I&NI Groups", "iniGroups", MenuEntryKind::Item, ""},
+        {"&Analysis", "Relevé &Selection...", "releveSelection", MenuEntryKind::Item, ""},
         {"&Analysis", "TWINSPAN (Hill 1978)", "twinspanHill1978", MenuEntryKind::Item, ""},
         {"&Analysis", "&Expert System", "expertSystem", MenuEntryKind::Item, ""},
         {"&Analysis", "&Beals Smoothing", "", MenuEntryKind::Submenu, ""},
