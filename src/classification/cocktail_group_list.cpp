@@ -171,6 +171,16 @@ std::string groupsFileText(const std::vector<core::SpeciesGroup>& groups, bool w
     return text;
 }
 
+bool writeGroupsFile(const core::Table& table, const std::string& file, bool withNames, core::Interaction& ui) {
+    if (table.SpeciesGroups.empty()) {
+        ui.message(NoGroupsToExportMessage, "EXPORT", core::MessageIcon::Information);
+        return false;
+    }
+    if (core::writeFileAtomically(file, groupsFileText(table.SpeciesGroups, withNames))) return true;
+    ui.message("The file " + file + " cannot be written.", "EXPORT", core::MessageIcon::Critical);
+    return false;
+}
+
 std::optional<std::string> exportGroups(core::Workspace& ws, core::Interaction& ui) {
     if (ws.table.SpeciesGroups.empty()) {
         ui.message(NoGroupsToExportMessage, "EXPORT", core::MessageIcon::Information);
@@ -185,10 +195,7 @@ std::optional<std::string> exportGroups(core::Workspace& ws, core::Interaction& 
     if (!file || file->empty()) return std::nullopt;
     const bool withNames =
         ui.question("Export with species names?", "EXPORT", core::Buttons::YesNo) == core::Answer::Yes;
-    if (!core::writeFileAtomically(*file, groupsFileText(ws.table.SpeciesGroups, withNames))) {
-        ui.message("The file " + *file + " cannot be written.", "EXPORT", core::MessageIcon::Critical);
-        return std::nullopt;
-    }
+    if (!writeGroupsFile(ws.table, *file, withNames, ui)) return std::nullopt;
     return file;
 }
 

@@ -74,6 +74,11 @@ std::string memberCodeText(const core::Variant& value);
 // and its identity code and ";". Lines end in CR LF.
 std::string groupsFileText(const std::vector<core::SpeciesGroup>& groups, bool withNames);
 
+// Writes the table's group list to `file` as groupsFileText does; an empty
+// list or a file that cannot be written is refused with a message (title
+// "EXPORT"). Returns success.
+bool writeGroupsFile(const core::Table& table, const std::string& file, bool withNames, core::Interaction& ui);
+
 // Command17_Click ("&Export"): asks for the file ("SAVE SPECIES GROUPS",
 // proposing "groups.txt") and "Export with species names?" (title "EXPORT"),
 // then writes the list. Returns the file written.

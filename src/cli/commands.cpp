@@ -21,6 +21,7 @@ const std::vector<CommandInstaller>& commandInstallers() {
         installRtfNewCommand,
         installCocktailStatsCommand,
         installSelectCommand,
+        installCocktailExportCommand,
         installIndicesCommand,
         installIndicatorMeansCommand,
         installBealsCommand,
