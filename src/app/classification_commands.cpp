@@ -1,5 +1,7 @@
 // The Analysis menu's classifications: the Cocktail groups (Form3), the
-// initiation of groups (Form30) and the relevé selection by formulas (Form8).
+// initiation of groups (Form30), the relevé selection by formulas (Form8),
+// the TWINSPAN link (Form32), and the Sorting menu's reading of a TWINSPAN
+// output file (sorttwin).
 
 #include <QPointer>
 #include <memory>
@@ -10,6 +12,8 @@
 #include "app/main_window.h"
 #include "app/releve_selection_dialog.h"
 #include "app/table_widget.h"
+#include "app/twinspan_link_dialog.h"
+#include "classification/twinspan_apply.h"
 
 namespace zembu::app {
 
@@ -61,6 +65,12 @@ void installClassificationCommands(MainWindow& window) {
         });
     });
     window.setCommand("releveSelection", [&window] { openReleveSelection(window, &window); });
+    window.setCommand("twinspanHill1978", [&window] {
+        Form32 form(window.workspace(), window.interaction(), &window);
+        form.tableChanged = [&window] { window.refresh(); };
+        form.exec();
+    });
+    window.setCommand("sorttwin", [&window] { classification::sorttwin(window.workspace(), window.interaction()); });
 }
 
 }  // namespace zembu::app

@@ -30,7 +30,9 @@ inline constexpr const char* EmptyReleveSelectionMessage =
     "Relevé selection is empty!\rPlease select correct relevé colour.";
 inline constexpr const char* TwinspanProgramName = "twinspan";
 
-// The TWINSPAN program installed beside the running program.
+// The TWINSPAN program installed beside the running program (in a build
+// tree: in its own folder beside the program's folder), else the first
+// "twinspan" on the PATH, else the name beside the running program.
 std::string defaultTwinspanProgram();
 
 // Form32.Command3_Click ("&Change path"): asks for the program file and
@@ -70,8 +72,9 @@ std::optional<std::filesystem::path> twinspanOutputFile(const TwinspanRun& run);
 // could not start, was cancelled, failed, or wrote no "SPECIES
 // CLASSIFICATION" ends with a message (title "TWINSPAN") naming the reason
 // and the table as it was. The data and answer files are removed unless the
-// run keeps them. Returns true when the classification was applied.
-bool finishTwinspanRun(core::Workspace& ws, core::Interaction& ui, const TwinspanRun& run,
+// run keeps them. Returns the number of classified relevés; nothing when
+// the classification was not applied.
+std::optional<int32_t> finishTwinspanRun(core::Workspace& ws, core::Interaction& ui, const TwinspanRun& run,
                        const core::ProgramOutcome& outcome);
 
 }  // namespace zembu::classification

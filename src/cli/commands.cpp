@@ -12,6 +12,7 @@ const std::vector<CommandInstaller>& commandInstallers() {
         installExportCcCommand,
         installShowCommand,
         installTwinspanCommand,
+        installTwinspanLinkCommand,
         installFidelityCommand,
         installSynopticCommand,
         installUniquenessCommand,

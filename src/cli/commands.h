@@ -37,6 +37,7 @@ void installExportSynopticCommand(CLI::App& app, CliContext& context);
 void installSynopticImageCommands(CLI::App& app, CliContext& context);
 void installDiagnosticCommand(CLI::App& app, CliContext& context);
 void installCocktailExportCommand(CLI::App& app, CliContext& context);
+void installTwinspanLinkCommand(CLI::App& app, CliContext& context);
 
 // A number as the tool prints it for scripts: the shortest text that reads
 // back as the same double; "---" for no value.

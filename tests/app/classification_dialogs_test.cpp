@@ -1,4 +1,4 @@
-// The Cocktail, relevé selection and initiation dialogs driven as a
+// The Cocktail, relevé selection, initiation and TWINSPAN dialogs driven as a
 // user would, on the demonstration table, with scripted answers.
 
 #include <QCheckBox>
@@ -18,7 +18,9 @@
 #include "app/cocktail_groups_dialog.h"
 #include "app/group_initiation_dialog.h"
 #include "app/releve_selection_dialog.h"
+#include "app/twinspan_link_dialog.h"
 #include "classification/cocktail_group_list.h"
+#include "classification/twinspan_link.h"
 #include "core/scripted_interaction.h"
 #include "core/table_file.h"
 #include "core/text.h"
@@ -175,6 +177,82 @@ private slots:
         form.storeAsGroup();
         QCOMPARE(ws->table.SpeciesGroups.size(), size_t(1));
         shoot(form, "form30");
+        QVERIFY2(ui.done(), ui.report().c_str());
+    }
+
+    void form32RunsTwinspanToTheEnd() {
+        auto ws = demo();
+        core::Table& t = ws->table;
+        // Every other relevé of the first 120 is analysed.
+        for (int32_t k = 1; k <= 120; k += 2) t.ReleveColour[k] = {0x9999FF, 1};
+        core::ScriptedInteraction ui;
+        app::Form32 form(*ws, ui);
+        QCOMPARE(form.text(1)->text(), QString("3"));
+        QCOMPARE(form.text(2)->text(), QString("0 5 25"));
+        QCOMPARE(form.text(6)->text(), QString("6"));
+        form.text(7)->setText(ZEMBU_TWINSPAN_PROGRAM);
+        form.colourList()->setCurrentIndex(1);
+        form.speciesSorting()->setChecked(true);
+        form.makeSeparators()->setChecked(true);
+        form.text(6)->setText("3");
+        shoot(form, "form32");
+
+        form.text(3)->setText("1");
+        ui.expectMessage("The minimum group size must be a whole number from 2 to 10000.", "TWINSPAN");
+        form.Command1_Click();
+        QVERIFY(!form.running());
+        form.text(3)->setText("5");
+
+        QSignalSpy ended(&form, &app::Form32::runEnded);
+        form.Command1_Click();
+        QVERIFY(form.running());
+        QVERIFY(form.findChild<QProgressBar*>("Picture1")->isVisibleTo(&form));
+        QVERIFY(ended.wait(60000));
+        QCOMPARE(ended.front().front().toBool(), true);
+        QCOMPARE(form.result(), int(QDialog::Accepted));
+        QCOMPARE(QString::fromStdString(ws->headCaption), QString("TWINSPAN category:"));
+        QCOMPARE(ws->separatorLevel, 3);
+        // The 60 red relevés stand together from the first column on.
+        for (int32_t k = 1; k <= 60; ++k) QCOMPARE(t.ReleveColour[k].number, 1);
+        int separators = 0;
+        for (int32_t k = 1; k < 60; ++k) separators += t.SeparatorAfter[k] != 0;
+        QVERIFY(separators > 0);
+        QVERIFY(core::checkInvariants(t).empty());
+        QVERIFY(!std::filesystem::exists(classification::twinspanWorkFolder(*ws) / "tw.dat"));
+        QVERIFY2(ui.done(), ui.report().c_str());
+    }
+
+    void form32NamesWhyARunBroughtNothing() {
+        auto ws = demo();
+        core::Table& t = ws->table;
+        for (int32_t k = 1; k <= 20; ++k) t.ReleveColour[k] = {0x9999FF, 1};
+        const auto order = t.ReleveOrder;
+        core::ScriptedInteraction ui;
+        app::Form32 form(*ws, ui);
+        form.colourList()->setCurrentIndex(1);
+
+        // A program that fails.
+        form.text(7)->setText("/bin/false");
+        QSignalSpy ended(&form, &app::Form32::runEnded);
+        ui.expectMessage("The TWINSPAN program ended with an error (exit status 1).\rThe table was not changed.",
+                         "TWINSPAN");
+        form.Command1_Click();
+        QVERIFY(ended.wait(20000));
+        QCOMPARE(ended.takeFirst().front().toBool(), false);
+
+        // A program that runs until it is cancelled.
+        const QString slow = dir_.path() + "/slow-twinspan";
+        std::ofstream(slow.toStdString()) << "#!/bin/sh\nexec sleep 30\n";
+        QFile::setPermissions(slow, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+        form.text(7)->setText(slow);
+        ui.expectMessage("The TWINSPAN run was cancelled.\rThe table was not changed.", "TWINSPAN");
+        form.Command1_Click();
+        QVERIFY(form.running());
+        form.Command2_Click();
+        QVERIFY(ended.wait(20000));
+        QVERIFY(!form.running());
+        QCOMPARE(form.result(), int(QDialog::Rejected));
+        QVERIFY(t.ReleveOrder == order);
         QVERIFY2(ui.done(), ui.report().c_str());
     }
 };

@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include "classification/twinspan/condensed_data.h"
+#include "classification/twinspan_apply.h"
 #include "classification/twinspan_layout.h"
 #include "classification/twinspan_link.h"
 #include "classification/twinspan_link_files.h"
@@ -9,6 +10,7 @@
 #include "core/scripted_interaction.h"
 #include "core/settings.h"
 #include "core/text.h"
+#include "core/undo.h"
 #include "core/workspace.h"
 #include "support/test_support.h"
 
@@ -272,4 +274,66 @@ TEST(TwinspanLink, PreparationChecksInTheirOrderAndWritesTheFiles) {
     EXPECT_EQ(readFile(dir / "twtwtw.cc!"), classification::ccsoubor(ws.table, 1).text);
     EXPECT_EQ(run->program.standardInput, dir / "tw.dat");
     EXPECT_EQ(run->program.workingDirectory, dir.path());
+}
+
+TEST(TwinspanApply, ScatteredRelevesEndInOneBlockWithHeadsAndSeparators) {
+    TempDir dir;
+    core::Workspace ws(dir / "home");
+    // Seven relevés; red ones at 2, 4, 5 and 7; species 3 is unclassified.
+    ws.table = tableFromCovers({{1, 1, 1, 1, 1, 1, 1}, {1, 0, 1, 0, 1, 0, 1}, {0, 1, 0, 1, 0, 1, 0}});
+    core::Table& t = ws.table;
+    for (int32_t k : {2, 4, 5, 7}) t.ReleveColour[k] = Red;
+    t.SeparatorAfter[5] = 4;
+    const std::string text = punchedFile({{2, "*00"}, {4, "*11"}, {5, "*01"}, {7, "*10"}}, {{1, "*1"}, {2, "*0"}});
+    zembu::testing::writeFile(dir / "run.pun", text);
+    ScriptedInteraction ui;
+    ui.expectOpenFile("OPEN TWINSPAN RESULTING FILE (*.pun)", (dir / "run.pun").string());
+    ui.expectQuestion("Do you wish to make separators from the TWINSPAN divisions?", "TWINSPAN", core::Answer::Yes);
+    ws.releveColourBox = 1;
+    ASSERT_TRUE(classification::sorttwin(ws, ui));
+    EXPECT_SCRIPT_DONE(ui);
+
+    // The red relevés stand together where the first of them stood,
+    // highest code first; the others keep their order around them.
+    std::vector<int32_t> order;
+    for (int32_t k = 1; k <= 7; ++k) order.push_back(t.ReleveOrder[k].record);
+    EXPECT_EQ(order, (std::vector<int32_t>{1, 4, 7, 5, 2, 3, 6}));
+    for (int32_t k = 2; k <= 5; ++k) EXPECT_EQ(t.ReleveColour[k], Red);
+    EXPECT_EQ(t.ReleveHead[4], "11----");
+    EXPECT_EQ(t.ReleveHead[1], "------");
+    EXPECT_EQ(ws.headCaption, "TWINSPAN category:");
+    EXPECT_EQ(ws.display.headLines[0][1], '-');
+    // Codes 11, 10, 01, 00: level 2, level 1, level 2; none after the block.
+    EXPECT_EQ(t.SeparatorAfter[2], 2);
+    EXPECT_EQ(t.SeparatorAfter[3], 1);
+    EXPECT_EQ(t.SeparatorAfter[4], 2);
+    EXPECT_EQ(t.SeparatorAfter[5], 0);
+    EXPECT_EQ(ws.separatorLevel, 2);
+    EXPECT_TRUE(ws.separatorHierarchy);
+    // The species sort ascending by code, the unclassified one last.
+    EXPECT_EQ(t.SpeciesInfo[1].record, 2);
+    EXPECT_EQ(t.SpeciesInfo[2].record, 1);
+    EXPECT_EQ(t.SpeciesInfo[3].record, 3);
+    EXPECT_TRUE(core::checkInvariants(t).empty());
+
+    // Undo takes the whole classification back.
+    ASSERT_TRUE(ws.undo.available);
+    core::VytazeniZalohyDat(ws, ui);
+    for (int32_t k = 1; k <= 7; ++k) EXPECT_EQ(t.ReleveOrder[k].record, k);
+    EXPECT_EQ(t.SeparatorAfter[5], 4);
+}
+
+TEST(TwinspanApply, AFileOfAnotherTableChangesNothing) {
+    TempDir dir;
+    core::Workspace ws(dir / "home");
+    ws.table = tableFromCovers({{1, 1, 1}});
+    zembu::testing::writeFile(dir / "other.pun", punchedFile({{50, "*0"}, {51, "*1"}}, {}));
+    ScriptedInteraction ui;
+    ui.expectMessage(classification::NoClassifiedRelevesMessage, "TWINSPAN");
+    EXPECT_FALSE(classification::applyPunchedFile(ws, ui, dir / "other.pun", {0, true, true}));
+    ui.expectMessage("The file " + (dir / "missing.pun").string() + " cannot be read.", "TWINSPAN");
+    EXPECT_FALSE(classification::applyPunchedFile(ws, ui, dir / "missing.pun", {}));
+    EXPECT_SCRIPT_DONE(ui);
+    for (int32_t k = 1; k <= 3; ++k) EXPECT_EQ(ws.table.ReleveOrder[k].record, k);
+    EXPECT_EQ(ws.headCaption, "Running number:");
 }
