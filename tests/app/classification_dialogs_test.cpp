@@ -16,11 +16,14 @@
 #include <fstream>
 
 #include "app/cocktail_groups_dialog.h"
+#include "app/main_window.h"
 #include "app/group_initiation_dialog.h"
 #include "app/releve_selection_dialog.h"
 #include "app/twinspan_link_dialog.h"
 #include "classification/cocktail_group_list.h"
 #include "classification/twinspan_link.h"
+#include "core/outside_program.h"
+#include "session/startup.h"
 #include "core/scripted_interaction.h"
 #include "core/table_file.h"
 #include "core/text.h"
@@ -253,6 +256,38 @@ private slots:
         QVERIFY(!form.running());
         QCOMPARE(form.result(), int(QDialog::Rejected));
         QVERIFY(t.ReleveOrder == order);
+        QVERIFY2(ui.done(), ui.report().c_str());
+    }
+
+    void theMenusOpenTheDialogsAndShowTheClassification() {
+        core::Workspace ws((dir_.path() + "/window").toStdString());
+        core::ScriptedInteraction ui;
+        session::Form_Load(ws, ui);
+        QVERIFY(core::loadTableFile(ws, ui, ZEMBU_DEMO_DATA_DIR "/demo.vod", core::CapacityPolicy::FitFile));
+        app::MainWindow window(ws, ui);
+        for (const char* id : {"cocktailGroups", "iniGroups", "releveSelection", "twinspanHill1978", "sorttwin"})
+            QVERIFY2(window.action(id)->isEnabled(), id);
+        window.action("cocktailGroups")->trigger();
+        auto* cocktail = window.findChild<app::Form3*>();
+        QVERIFY(cocktail && cocktail->isVisible() && !cocktail->isModal());
+        window.action("cocktailGroups")->trigger();
+        QCOMPARE(window.findChildren<app::Form3*>().size(), qsizetype(1));
+        cocktail->close();
+
+        // The link as the dialog runs it, then the window redrawn.
+        classification::TwinspanLinkOptions o;
+        o.program = ZEMBU_TWINSPAN_PROGRAM;
+        o.makeSeparators = true;
+        o.sortSpecies = true;
+        o.maxLevel = "3";
+        const auto run = classification::prepareTwinspanRun(ws, ui, o, classification::twinspanWorkFolder(ws));
+        QVERIFY(run);
+        QVERIFY(classification::finishTwinspanRun(ws, ui, *run, core::runOutsideProgram(run->program)));
+        window.refresh();
+        QCOMPARE(QString::fromStdString(ws.headCaption), QString("TWINSPAN category:"));
+        QVERIFY(window.action("VytazeniZalohyDat")->isEnabled());
+        window.resize(1400, 900);
+        shoot(window, "main");
         QVERIFY2(ui.done(), ui.report().c_str());
     }
 };
