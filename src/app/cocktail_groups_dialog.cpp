@@ -15,6 +15,7 @@
 #include <QVBoxLayout>
 
 #include "app/dialog_parts.h"
+#include "app/member_list.h"
 #include "classification/cocktail_fidelity.h"
 #include "classification/cocktail_group_list.h"
 #include "classification/cocktail_marking.h"
@@ -25,24 +26,6 @@
 
 namespace zembu::app {
 
-namespace {
-
-QPushButton* button(const QString& text, const char* name, QWidget* parent, const QString& tip = {}) {
-    auto* b = new QPushButton(text, parent);
-    b->setObjectName(name);
-    b->setAutoDefault(false);
-    if (!tip.isEmpty()) b->setToolTip(tip);
-    return b;
-}
-
-QListWidget* fixedList(const char* name, QWidget* parent) {
-    auto* list = new QListWidget(parent);
-    list->setObjectName(name);
-    list->setFont(QFontDatabase::systemFont(QFontDatabase::FixedFont));
-    return list;
-}
-
-}  // namespace
 
 Form3::Form3(core::Workspace& ws, core::Interaction& ui, QWidget* parent) : QDialog(parent), ws_(ws), ui_(ui) {
     setObjectName("Form3");
@@ -59,31 +42,17 @@ Form3::Form3(core::Workspace& ws, core::Interaction& ui, QWidget* parent) : QDia
     groups_->setInsertPolicy(QComboBox::NoInsert);
     groups_->setMinimumWidth(220);
     groups_->lineEdit()->setPlaceholderText("group name");
-    auto* add = button("&Add", "Command11", groupBox, "Add a new name of selected group (write the name into COMBO1)");
-    auto* remove = button("&Delete", "Command12", groupBox, "Delete group selected in COMBO1");
+    auto* add = dialogButton("&Add", "Command11", groupBox, "Add a new name of selected group (write the name into COMBO1)");
+    auto* remove = dialogButton("&Delete", "Command12", groupBox, "Delete group selected in COMBO1");
     nameRow->addWidget(new QLabel("Group:", groupBox));
     nameRow->addWidget(groups_, 1);
     nameRow->addWidget(add);
     nameRow->addWidget(remove);
     groupLayout->addLayout(nameRow);
-    members_ = fixedList("List1", groupBox);
-    members_->setSelectionMode(QAbstractItemView::ExtendedSelection);
+    members_ = new MemberList(ws_, ui_, group_, groupBox);
     groupLayout->addWidget(members_, 1);
-    auto* colourRow = new QHBoxLayout;
-    speciesColour_ = new QComboBox(groupBox);
-    speciesColour_->setObjectName("Combo2");
-    fillColourBox(speciesColour_, ws_.palette, false);
-    speciesColour_->setCurrentIndex(ws_.speciesColourBox);
-    auto* addSpeciesButton = button("A&dd species", "Command1", groupBox, "Add species with selecded colour (COMBO2)");
-    colourRow->addWidget(addSpeciesButton);
-    colourRow->addWidget(speciesColour_, 1);
-    groupLayout->addLayout(colourRow);
-    auto* addCurrent = button("Add &current species", "Command2", groupBox, "Add the current species of the table");
-    auto* deleteMembers = button("Delete &species from the list", "Command3", groupBox);
-    auto* mark = button("<<< Mark &in the table", "Command4", groupBox, "Show the selected species in the table");
-    groupLayout->addWidget(addCurrent);
-    groupLayout->addWidget(deleteMembers);
-    groupLayout->addWidget(mark);
+    auto* mark = dialogButton("<<< Mark &in the table", "Command4", groupBox, "Show the selected species in the table");
+    members_->buttonLayout()->addWidget(mark);
     layout->addWidget(groupBox, 0, 0);
 
     // Member statistics, m and the relevés of the group.
@@ -96,13 +65,13 @@ Form3::Form3(core::Workspace& ws, core::Interaction& ui, QWidget* parent) : QDia
     minimum_->setObjectName("HScroll1");
     minimum_->setRange(0, core::MaxGroupMembers);
     minimum_->setValue(group_.minimumSpecies);
-    auto* compute = button("&Min. No. Spec./Rel.", "Command5", releveBox,
+    auto* compute = dialogButton("&Min. No. Spec./Rel.", "Command5", releveBox,
                            "Compute the member statistics and the minimum number of species per relevé");
     mRow->addWidget(compute);
     mRow->addWidget(minimum_);
     releveLayout->addWidget(manual_);
     releveLayout->addLayout(mRow);
-    statistics_ = fixedList("List2", releveBox);
+    statistics_ = fixedPitchList("List2", releveBox);
     // Wide enough for a statistics line and the dashed line.
     statistics_->setMinimumWidth(QFontMetrics(statistics_->font()).horizontalAdvance(QString(46, 'x')));
     releveLayout->addWidget(statistics_, 1);
@@ -111,14 +80,14 @@ Form3::Form3(core::Workspace& ws, core::Interaction& ui, QWidget* parent) : QDia
     releveColour_->setObjectName("Combo3");
     fillColourBox(releveColour_, ws_.palette, true);
     releveColour_->setCurrentIndex(1);
-    selectRow->addWidget(button("&Select relevés as", "Command6", releveBox, "Colour the relevés holding at least m species"));
+    selectRow->addWidget(dialogButton("&Select relevés as", "Command6", releveBox, "Colour the relevés holding at least m species"));
     selectRow->addWidget(releveColour_, 1);
     releveLayout->addLayout(selectRow);
-    auto* fidelity = button("Fidelity &calculation", "Command7", releveBox,
+    auto* fidelity = dialogButton("Fidelity &calculation", "Command7", releveBox,
                             "Mark the relevés, then list the fidelity of all species to them");
     releveLayout->addWidget(fidelity);
     auto* constancyRow = new QHBoxLayout;
-    auto* constancy = button("Constancy column", "Command8", releveBox,
+    auto* constancy = dialogButton("Constancy column", "Command8", releveBox,
                              "List the constancy of the species in the relevés of the group colour");
     coverLimit_ = new QSpinBox(releveBox);
     coverLimit_->setObjectName("HScroll2");
@@ -128,7 +97,7 @@ Form3::Form3(core::Workspace& ws, core::Interaction& ui, QWidget* parent) : QDia
     constancyRow->addWidget(new QLabel("Cover >", releveBox));
     constancyRow->addWidget(coverLimit_);
     releveLayout->addLayout(constancyRow);
-    auto* selection = button("Relevé &Selection...", "Command9", releveBox, "Select relevés by a formula of groups and species");
+    auto* selection = dialogButton("Relevé &Selection...", "Command9", releveBox, "Select relevés by a formula of groups and species");
     releveLayout->addWidget(selection);
     layout->addWidget(releveBox, 0, 1);
 
@@ -136,7 +105,7 @@ Form3::Form3(core::Workspace& ws, core::Interaction& ui, QWidget* parent) : QDia
     auto* resultBox = new QGroupBox("Species", this);
     auto* resultLayout = new QVBoxLayout(resultBox);
     resultsTitle_ = new QLabel(resultBox);
-    results_ = fixedList("List3", resultBox);
+    results_ = fixedPitchList("List3", resultBox);
     results_->setMinimumWidth(380);
     resultLayout->addWidget(resultsTitle_);
     resultLayout->addWidget(results_, 1);
@@ -144,9 +113,9 @@ Form3::Form3(core::Workspace& ws, core::Interaction& ui, QWidget* parent) : QDia
     layout->addWidget(resultBox, 0, 2);
 
     auto* foot = new QHBoxLayout;
-    auto* groupRow = button("Add &group into the table", "Command10", this, "Add the row \"### \" + group name to the table");
-    auto* exportButton = button("&Export", "Command17", this, "Write the group list to a text file");
-    auto* close = button("Close", "Command18", this);
+    auto* groupRow = dialogButton("Add &group into the table", "Command10", this, "Add the row \"### \" + group name to the table");
+    auto* exportButton = dialogButton("&Export", "Command17", this, "Write the group list to a text file");
+    auto* close = dialogButton("Close", "Command18", this);
     foot->addWidget(groupRow);
     foot->addWidget(exportButton);
     foot->addStretch(1);
@@ -154,9 +123,7 @@ Form3::Form3(core::Workspace& ws, core::Interaction& ui, QWidget* parent) : QDia
     layout->addLayout(foot, 1, 0, 1, 3);
     layout->setColumnStretch(2, 1);
 
-    connect(addSpeciesButton, &QPushButton::clicked, this, &Form3::addSpecies);
-    connect(addCurrent, &QPushButton::clicked, this, &Form3::addCurrentSpecies);
-    connect(deleteMembers, &QPushButton::clicked, this, &Form3::deleteSpecies);
+    connect(members_, &MemberList::membersChanged, this, &Form3::recompute);
     connect(mark, &QPushButton::clicked, this, &Form3::markInTable);
     connect(compute, &QPushButton::clicked, this, &Form3::minimumSpecies);
     connect(findChild<QPushButton*>("Command6"), &QPushButton::clicked, this, &Form3::selectReleves);
@@ -206,12 +173,6 @@ void Form3::loadGroup(int index) {
     recompute();
 }
 
-void Form3::showMembers() {
-    members_->clear();
-    for (const classification::GroupMember& m : group_.members)
-        members_->addItem(fromCodePage(m.name) + QString("  (%1)").arg(m.speciesNumber));
-}
-
 void Form3::showStatistics(const std::vector<std::string>& lines) {
     statistics_->clear();
     for (const std::string& line : lines) statistics_->addItem(QString::fromStdString(line));
@@ -225,7 +186,7 @@ void Form3::showMinimum() {
 }
 
 void Form3::recompute() {
-    showMembers();
+    members_->showMembers();
     statistics_->clear();
     if (group_.members.empty()) return;
     const classification::MemberStatistics st =
@@ -242,22 +203,8 @@ void Form3::commit() {
     if (tableChanged) tableChanged();
 }
 
-void Form3::addSpecies() {
-    if (classification::addSpeciesOfColour(ws_.table, group_, speciesColour_->currentIndex(), ui_) > 0) recompute();
-}
-
-void Form3::addCurrentSpecies() {
-    if (classification::addCurrentSpecies(ws_.table, group_, ws_.CurrentRow, ui_) > 0) recompute();
-}
-
-void Form3::deleteSpecies() {
-    std::vector<int> positions;
-    for (const QListWidgetItem* item : members_->selectedItems()) positions.push_back(members_->row(item));
-    if (classification::deleteMembers(group_, positions, ui_)) recompute();
-}
-
 void Form3::markInTable() {
-    const int position = members_->currentRow();
+    const int position = members_->list()->currentRow();
     if (position < 0 || position >= static_cast<int>(group_.members.size())) return;
     const int32_t row =
         classification::firstRowOfSpeciesNumber(ws_.table, group_.members[static_cast<size_t>(position)].speciesNumber);

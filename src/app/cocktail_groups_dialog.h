@@ -18,6 +18,10 @@ class QListWidget;
 class QPushButton;
 class QSpinBox;
 
+namespace zembu::app {
+class MemberList;
+}
+
 namespace zembu::core {
 class Interaction;
 class Workspace;
@@ -39,11 +43,9 @@ public:
     std::function<void()> openSelection;
 
     const classification::WorkingGroup& group() const { return group_; }
+    MemberList* memberList() const { return members_; }
 
     // Command handlers, named for their buttons.
-    void addSpecies();          // "A&dd species"
-    void addCurrentSpecies();   // "Add &current species"
-    void deleteSpecies();       // "Delete &species from the list"
     void markInTable();         // "<<< Mark &in the table"
     void minimumSpecies();      // "&Min. No. Spec./Rel."
     void selectReleves();       // "&Select relevés as"
@@ -64,7 +66,6 @@ protected:
     void changeEvent(QEvent* event) override;
 
 private:
-    void showMembers();
     void showStatistics(const std::vector<std::string>& lines);
     void showMinimum();
     // pravdepodobnost after a change of the working group.
@@ -76,8 +77,7 @@ private:
     core::Interaction& ui_;
     classification::WorkingGroup group_;
     QComboBox* groups_ = nullptr;          // Combo1: group list, name typed here
-    QListWidget* members_ = nullptr;       // List1
-    QComboBox* speciesColour_ = nullptr;   // Combo2
+    MemberList* members_ = nullptr;        // List1 with its buttons
     QCheckBox* manual_ = nullptr;          // "Manual setting"
     QSpinBox* minimum_ = nullptr;          // m
     QListWidget* statistics_ = nullptr;    // List2

@@ -21,9 +21,7 @@ QLabel* wrappedLabel(const QString& text, QWidget* parent) {
 }
 
 QListWidget* addValueList(QBoxLayout* layout, QWidget* parent, std::function<void(int)> onDoubleClick) {
-    auto* list = new QListWidget(parent);
-    list->setObjectName("List1");
-    list->setFont(QFontDatabase::systemFont(QFontDatabase::FixedFont));
+    QListWidget* list = fixedPitchList("List1", parent);
     layout->addWidget(list, 1);
     layout->addWidget(new QLabel("Double click = value change", parent));
     QObject::connect(list, &QListWidget::itemDoubleClicked, list,
@@ -46,6 +44,21 @@ QPushButton* addConfirmButtons(QBoxLayout* layout, QDialog* dialog, const QStrin
     layout->addLayout(buttons);
     QObject::connect(cancel, &QPushButton::clicked, dialog, &QDialog::reject);
     return confirm;
+}
+
+QPushButton* dialogButton(const QString& text, const char* name, QWidget* parent, const QString& tip) {
+    auto* b = new QPushButton(text, parent);
+    b->setObjectName(name);
+    b->setAutoDefault(false);
+    if (!tip.isEmpty()) b->setToolTip(tip);
+    return b;
+}
+
+QListWidget* fixedPitchList(const char* name, QWidget* parent) {
+    auto* list = new QListWidget(parent);
+    list->setObjectName(name);
+    list->setFont(QFontDatabase::systemFont(QFontDatabase::FixedFont));
+    return list;
 }
 
 void fillColourBox(QComboBox* box, const core::Palette& palette, bool releveColours) {

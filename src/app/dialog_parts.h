@@ -38,6 +38,13 @@ QListWidget* addValueList(QBoxLayout* layout, QWidget* parent, std::function<voi
 QPushButton* addConfirmButtons(QBoxLayout* layout, QDialog* dialog, const QString& confirmText,
                                const char* confirmName);
 
+// A push button that is not a default button, with its object name and an
+// optional tool tip.
+QPushButton* dialogButton(const QString& text, const char* name, QWidget* parent, const QString& tip = {});
+
+// A list in the fixed-pitch font, named `name`.
+QListWidget* fixedPitchList(const char* name, QWidget* parent);
+
 // Fills a colour list with the palette's colours 0..7 and their swatches:
 // the relevé colours ("white" first) or the species colours ("black" first).
 void fillColourBox(QComboBox* box, const core::Palette& palette, bool releveColours);

@@ -12,8 +12,11 @@
 
 class QComboBox;
 class QLabel;
-class QListWidget;
 class QSpinBox;
+
+namespace zembu::app {
+class MemberList;
+}
 
 namespace zembu::core {
 class Interaction;
@@ -33,10 +36,8 @@ public:
 
     const classification::WorkingGroup& group() const { return group_; }
     QSpinBox* speciesPerMember() const { return k_; }
+    MemberList* memberList() const { return members_; }
 
-    void addSpecies();          // "A&dd species"
-    void addCurrentSpecies();   // "Add &current species"
-    void deleteSpecies();       // "Delete &species from the list"
     // Command5_Click ("RUN the analysis"): lets the list grow.
     void Command5_Click();
     void selectReleves();       // "&Select relevés as"
@@ -48,8 +49,7 @@ private:
     core::Workspace& ws_;
     core::Interaction& ui_;
     classification::WorkingGroup group_;
-    QListWidget* members_ = nullptr;
-    QComboBox* speciesColour_ = nullptr;
+    MemberList* members_ = nullptr;
     QComboBox* releveColour_ = nullptr;
     QSpinBox* k_ = nullptr;
     QLabel* status_ = nullptr;

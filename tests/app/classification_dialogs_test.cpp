@@ -17,6 +17,7 @@
 
 #include "app/cocktail_groups_dialog.h"
 #include "app/main_window.h"
+#include "app/member_list.h"
 #include "app/group_initiation_dialog.h"
 #include "app/releve_selection_dialog.h"
 #include "app/twinspan_link_dialog.h"
@@ -76,8 +77,8 @@ private slots:
         int changes = 0;
         form.tableChanged = [&] { ++changes; };
         form.findChild<QComboBox*>("Combo2")->setCurrentIndex(1);
-        form.addSpecies();
-        form.addSpecies();  // the same species are not added twice
+        form.memberList()->addSpecies();
+        form.memberList()->addSpecies();  // the same species are not added twice
         QCOMPARE(form.group().members.size(), size_t(2));
         QCOMPARE(form.findChild<QListWidget*>("List1")->count(), 2);
         QVERIFY(form.findChild<QListWidget*>("List2")->count() >= 2);
@@ -168,8 +169,8 @@ private slots:
         core::ScriptedInteraction ui;
         app::Form30 form(*ws, ui);
         ws->CurrentRow = 3;
-        form.addCurrentSpecies();
-        form.addCurrentSpecies();
+        form.memberList()->addCurrentSpecies();
+        form.memberList()->addCurrentSpecies();
         QCOMPARE(form.group().members.size(), size_t(1));
         form.speciesPerMember()->setValue(1);
         form.Command5_Click();
