@@ -15,6 +15,7 @@
 
 #include "app/dialog_parts.h"
 #include "core/interaction.h"
+#include "core/settings.h"
 #include "core/workspace.h"
 
 namespace zembu::app {
@@ -158,10 +159,11 @@ void Form32::Command1_Click() {
         texts_[problem.field - 1]->selectAll();
         return;
     }
+    const std::string storedProgram = ws_.settings.value(core::setting::TwinspanPath);
     currentRun_ = classification::prepareTwinspanRun(ws_, ui_, o, classification::twinspanWorkFolder(ws_));
     // "&Change path" may have chosen a program.
-    texts_[6]->setText(QString::fromStdString(
-        classification::linkOptionsFromSettings(ws_.settings, o.program).program));
+    if (ws_.settings.value(core::setting::TwinspanPath) != storedProgram)
+        texts_[6]->setText(QString::fromStdString(ws_.settings.value(core::setting::TwinspanPath)));
     if (tableChanged) tableChanged();
     if (!currentRun_) return;
 

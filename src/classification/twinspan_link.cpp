@@ -72,6 +72,7 @@ std::optional<TwinspanRun> prepareTwinspanRun(core::Workspace& ws, core::Interac
         changeTwinspanPath(ws, ui, options.program);
         return std::nullopt;
     }
+    ws.settings.setValue(core::setting::TwinspanPath, options.program);
     core::ZalohaDat(ws);
     if (options.makeSeparators) useDivisionSeparatorLevel(ws, separatorLevelOf(options));
     const core::Table& t = ws.table;

@@ -49,7 +49,8 @@ struct TwinspanRun {
 
 // Form32.Command1_Click up to the start of the program: stores Text1..Text4;
 // without a usable program shows "The TWINSPAN program was not defined!!! ..."
-// and asks for one ("&Change path"), and stops; takes the undo copy; with
+// and asks for one ("&Change path"), and stops; keeps a usable program
+// under "TWINSPAN path::"; takes the undo copy; with
 // "Make separators" sets the separator level (separatorLevelOf) and turns the
 // hierarchy on; refuses an empty relevé selection ("Relevé selection is
 // empty!", title "STOP") and more relevés than the data file can number;
