@@ -9,6 +9,7 @@
 #include "core/progress_meter.h"
 #include "core/text.h"
 #include "core/workspace.h"
+#include "sorting/reorder.h"
 
 namespace zembu::sorting {
 
@@ -58,11 +59,13 @@ std::vector<TextKey> releveBySpeciesKeys(const core::Table& t, int releveColour,
     // Species held as row * 256 + (255 - cover): ascending means topmost
     // first, then the higher cover.
     std::vector<uint64_t> entries;
-    for (int32_t k = 1; k <= n; ++k) {
+    // Records in their own order: the cell strings are read one after the other.
+    const std::vector<int32_t> columns = columnsOfRecords(t);
+    for (int32_t rec = 1; rec < static_cast<int32_t>(columns.size()); ++rec) {
+        const int32_t k = columns[at(rec)];
+        if (k == 0) continue;
         step(meter);
         if (releveColour != core::AllColours && t.ReleveColour[k].number != releveColour) continue;
-        const int32_t rec = t.ReleveOrder[k].record;
-        if (rec < 1 || rec > t.MaxReleves) continue;
         const std::string& cells = t.ReleveData[at(rec)];
         std::fill(held.begin(), held.end(), '.');
         std::fill(covers.begin(), covers.end(), '.');
@@ -93,13 +96,13 @@ std::vector<TextKey> releveBySpeciesKeys(const core::Table& t, int releveColour,
             offset = put(raw, offset, held.data(), m);
             offset = put(raw, offset, covers.data(), m);
             offset = put(raw, offset, core::kod_P(static_cast<int32_t>(entries.size())).data(), 3);
-            const size_t room = offset < KeyLength ? (KeyLength - offset + 3) / 4 : 0;
-            const size_t shown = std::min(entries.size(), room);
-            std::partial_sort(entries.begin(), entries.begin() + static_cast<std::ptrdiff_t>(shown), entries.end());
+            uint64_t first[MaxKeyEntries];
+            const size_t shown =
+                smallestEntries(entries, offset < KeyLength ? (KeyLength - offset + 3) / 4 : 0, first);
             for (size_t e = 0; e < shown; ++e) {
                 char entry[4];
-                core::kodInto(entry, t.SpeciesRecordCount - static_cast<int32_t>(entries[e] >> 8));
-                entry[3] = static_cast<char>(255 - (entries[e] & 0xFF));
+                core::kodInto(entry, t.SpeciesRecordCount - static_cast<int32_t>(first[e] >> 8));
+                entry[3] = static_cast<char>(255 - (first[e] & 0xFF));
                 offset = put(raw, offset, entry, 4);
             }
         }

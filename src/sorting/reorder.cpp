@@ -59,6 +59,16 @@ std::vector<char> relevePositionsOfColour(const core::Table& t, int colour) {
     return chosen;
 }
 
+std::vector<int32_t> columnsOfRecords(const core::Table& t) {
+    const int32_t highest = std::min(std::max(t.ReleveRecordCount, t.ReleveCount), t.MaxReleves);
+    std::vector<int32_t> columns(static_cast<size_t>(highest) + 1, 0);
+    for (int32_t k = 1; k <= t.ReleveCount; ++k) {
+        const int32_t rec = t.ReleveOrder[k].record;
+        if (rec >= 1 && rec <= highest) columns[static_cast<size_t>(rec)] = k;
+    }
+    return columns;
+}
+
 bool anyChosen(const std::vector<char>& chosen) {
     return std::any_of(chosen.begin() + std::min<ptrdiff_t>(1, static_cast<ptrdiff_t>(chosen.size())), chosen.end(),
                        [](char c) { return c != 0; });

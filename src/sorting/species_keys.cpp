@@ -8,6 +8,7 @@
 #include "core/palette.h"
 #include "core/progress_meter.h"
 #include "core/text.h"
+#include "sorting/reorder.h"
 
 namespace zembu::sorting {
 
@@ -39,16 +40,6 @@ void forEachShownOccurrence(const core::Table& t, const std::vector<int32_t>& co
 
 }  // namespace
 
-std::vector<int32_t> columnsOfRecords(const core::Table& t) {
-    int32_t highest = std::max(t.ReleveRecordCount, t.ReleveCount);
-    std::vector<int32_t> columns(at(highest) + 1, 0);
-    for (int32_t k = 1; k <= t.ReleveCount; ++k) {
-        const int32_t rec = t.ReleveOrder[k].record;
-        if (rec >= 1 && rec <= highest) columns[at(rec)] = k;
-    }
-    return columns;
-}
-
 std::vector<TextKey> speciesByReleveKeys(const core::Table& t, int speciesColour, int releveColour, bool layerFirst,
                                          core::ProgressMeter* meter) {
     constexpr size_t head = 6;                                 // "000" and the count
@@ -68,9 +59,8 @@ std::vector<TextKey> speciesByReleveKeys(const core::Table& t, int speciesColour
             if (releveColour == core::AllColours || t.ReleveColour[k].number == releveColour)
                 occurrences.push_back(static_cast<uint64_t>(k) << 8 | (255u - cover));
         });
-        const size_t shown = std::min(occurrences.size(), entriesInKey);
-        std::partial_sort(occurrences.begin(), occurrences.begin() + static_cast<std::ptrdiff_t>(shown),
-                          occurrences.end());
+        uint64_t first[MaxKeyEntries];
+        const size_t shown = smallestEntries(occurrences, entriesInKey, first);
 
         TextKey& key = keys[at(i)];
         std::memcpy(key.data(), "000", 3);
@@ -78,10 +68,10 @@ std::vector<TextKey> speciesByReleveKeys(const core::Table& t, int speciesColour
         std::memcpy(key.data() + 3, core::kod_P(static_cast<int32_t>(occurrences.size())).data(), 3);
         for (size_t e = 0; e < shown; ++e) {
             char* entry = key.data() + head + 4 * e;
-            const auto column = static_cast<int32_t>(occurrences[e] >> 8);
+            const auto column = static_cast<int32_t>(first[e] >> 8);
             // kod_P keeps the order of positions in tables of any width.
             std::memcpy(entry, core::kod_P(n - column).data(), 3);
-            entry[3] = static_cast<char>(255 - (occurrences[e] & 0xFF));
+            entry[3] = static_cast<char>(255 - (first[e] & 0xFF));
         }
     }
     return keys;

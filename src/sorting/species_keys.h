@@ -15,10 +15,6 @@ class ProgressMeter;
 
 namespace zembu::sorting {
 
-// The column showing each relevé record (0 for a record no column shows),
-// taken from the relevé order as it stands.
-std::vector<int32_t> columnsOfRecords(const core::Table& table);
-
 // "Sort species" (Form4): the occurrence pattern of each row of the species
 // colour in the relevés of the relevé colour. Key = "000", the count of such
 // occurrences (kod_P), then per occurrence from the leftmost column on the
