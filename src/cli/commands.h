@@ -36,6 +36,8 @@ void installRtfNewCommand(CLI::App& app, CliContext& context);
 void installExportSynopticCommand(CLI::App& app, CliContext& context);
 void installSynopticImageCommands(CLI::App& app, CliContext& context);
 void installDiagnosticCommand(CLI::App& app, CliContext& context);
+void installSortSpeciesCommand(CLI::App& app, CliContext& context);
+void installSortRelevesCommand(CLI::App& app, CliContext& context);
 
 // A number as the tool prints it for scripts: the shortest text that reads
 // back as the same double; "---" for no value.
