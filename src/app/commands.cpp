@@ -11,6 +11,7 @@ const std::vector<CommandInstaller>& commandInstallers() {
         installViewCommands,
         installImportCommands,
         installReportCommands,
+        installSortingCommands,
     };
     return installers;
 }

@@ -22,5 +22,6 @@ void installWindowCommands(MainWindow& window);
 void installViewCommands(MainWindow& window);
 void installImportCommands(MainWindow& window);
 void installReportCommands(MainWindow& window);
+void installSortingCommands(MainWindow& window);
 
 }  // namespace zembu::app
