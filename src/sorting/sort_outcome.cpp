@@ -10,8 +10,7 @@ namespace {
 template <typename T>
 std::vector<T> inNewOrder(const std::vector<T>& values, const std::vector<int32_t>& order) {
     if (values.empty()) return values;
-    std::vector<T> moved(values.size());
-    moved[0] = values[0];
+    std::vector<T> moved(values);
     for (size_t j = 0; j < order.size(); ++j) moved[j + 1] = values[static_cast<size_t>(order[j])];
     return moved;
 }

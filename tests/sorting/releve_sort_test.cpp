@@ -179,6 +179,16 @@ TEST(ReleveSort, HeaderDataSortShortHeadAndSeparators) {
     // The key: each value in 25 characters.
     EXPECT_EQ(std::string(outcome.textKeys[2].data(), 29), "Fagetum" + std::string(18, ' ') + "380 ");
 
+    // Without sorting: heads from the keys in the order the relevés stand, separators kept.
+    o.sort = false;
+    o.separators = false;
+    o.shortHeadCharacters = 0;  // out of range: six characters
+    const auto unsorted = sorting::sortRelevesByHeaderData(ws, o, ui);
+    EXPECT_EQ(columnRecords(ws.table), (std::vector<int32_t>{2, 3, 1, 4}));
+    EXPECT_EQ(ws.table.ReleveHead[1], "Fagetu");
+    EXPECT_EQ(ws.table.SeparatorAfter[3], 3);
+    EXPECT_EQ(std::string(unsorted.textKeys[1].data(), 7), "Alnetum");
+
     // No field: nothing happens.
     EXPECT_FALSE(sorting::sortRelevesByHeaderData(ws, {}, ui).sorted);
 }
