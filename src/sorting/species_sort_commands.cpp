@@ -49,6 +49,16 @@ auto keysWithProgress(core::Workspace& ws, core::Interaction& ui, int64_t steps,
     return makeKeys(&meter);
 }
 
+// A sort by a value computed from each row's occurrences, largest first.
+SortOutcome sortByOccurrenceValue(core::Workspace& ws, int colour, core::Interaction& ui,
+                                  std::vector<double> (*valuesOf)(const core::Table&, core::ProgressMeter*)) {
+    if (ws.table.ReleveCount == 0 || !rowsToSort(ws, colour, ui)) return {};
+    core::ZalohaDat(ws);
+    auto keys = keysWithProgress(ws, ui, ws.table.SpeciesCount,
+                                 [&](core::ProgressMeter* meter) { return valuesOf(ws.table, meter); });
+    return sortRows(ws, std::move(keys), colour, Direction::Descending);
+}
+
 int boxOrAll(const core::Workspace& ws, int index) { return index == 0 ? ws.speciesColourBox : core::AllColours; }
 
 }  // namespace
@@ -82,19 +92,11 @@ SortOutcome sortSpeciesAlphabetically(core::Workspace& ws, int colour, core::Int
 }
 
 SortOutcome sortSpeciesByMedianCover(core::Workspace& ws, int colour, core::Interaction& ui) {
-    if (ws.table.ReleveCount == 0 || !rowsToSort(ws, colour, ui)) return {};
-    core::ZalohaDat(ws);
-    auto keys = keysWithProgress(ws, ui, ws.table.SpeciesCount,
-                                 [&](core::ProgressMeter* meter) { return medianCoverKeys(ws.table, meter); });
-    return sortRows(ws, std::move(keys), colour, Direction::Descending);
+    return sortByOccurrenceValue(ws, colour, ui, medianCoverKeys);
 }
 
 SortOutcome sortSpeciesByRichness(core::Workspace& ws, int colour, core::Interaction& ui) {
-    if (ws.table.ReleveCount == 0 || !rowsToSort(ws, colour, ui)) return {};
-    core::ZalohaDat(ws);
-    auto keys = keysWithProgress(ws, ui, ws.table.SpeciesCount,
-                                 [&](core::ProgressMeter* meter) { return richnessKeys(ws.table, meter); });
-    return sortRows(ws, std::move(keys), colour, Direction::Descending);
+    return sortByOccurrenceValue(ws, colour, ui, richnessKeys);
 }
 
 SortOutcome setrdruhabecbarv_Click(core::Workspace& ws, int index, core::Interaction& ui) {

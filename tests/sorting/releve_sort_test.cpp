@@ -11,18 +11,13 @@
 
 using namespace zembu;
 using zembu::testing::tableFromCovers;
+using zembu::testing::columnRecords;
 using zembu::testing::TempDir;
 using zembu::testing::writeFile;
 
 namespace {
 
 constexpr int White = 0, Red = 1;
-
-std::vector<int32_t> columnRecords(const core::Table& t) {
-    std::vector<int32_t> records;
-    for (int32_t k = 1; k <= t.ReleveCount; ++k) records.push_back(t.ReleveOrder[k].record);
-    return records;
-}
 
 void colourColumn(core::Table& t, int32_t k, int colour) {
     t.ReleveColour[k] = {colour == White ? core::UncolouredReleve : 0x9999FF, colour};

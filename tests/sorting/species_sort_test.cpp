@@ -9,17 +9,12 @@
 
 using namespace zembu;
 using zembu::testing::tableFromCovers;
+using zembu::testing::rowRecords;
 using zembu::testing::TempDir;
 
 namespace {
 
 constexpr int Black = 0, Red = 1;
-
-std::vector<int32_t> rowRecords(const core::Table& t) {
-    std::vector<int32_t> records;
-    for (int32_t i = 1; i <= t.SpeciesCount; ++i) records.push_back(t.SpeciesInfo[i].record);
-    return records;
-}
 
 // Species 1..5 over relevés 1..4: counts and first occurrences that exercise
 // every tie-break of the sort by relevés.
