@@ -12,6 +12,7 @@ const std::vector<CommandInstaller>& commandInstallers() {
         installImportCommands,
         installReportCommands,
         installClassificationCommands,
+        installSortingCommands,
     };
     return installers;
 }

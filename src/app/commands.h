@@ -23,5 +23,6 @@ void installViewCommands(MainWindow& window);
 void installImportCommands(MainWindow& window);
 void installReportCommands(MainWindow& window);
 void installClassificationCommands(MainWindow& window);
+void installSortingCommands(MainWindow& window);
 
 }  // namespace zembu::app

@@ -26,6 +26,8 @@ const std::vector<CommandInstaller>& commandInstallers() {
         installIndicesCommand,
         installIndicatorMeansCommand,
         installBealsCommand,
+        installSortSpeciesCommand,
+        installSortRelevesCommand,
     };
     return installers;
 }

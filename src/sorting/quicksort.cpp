@@ -86,10 +86,4 @@ std::vector<int32_t> sortedOrder(const std::vector<double>& keys, const std::vec
     return orderBy(keys, chosen, [](double a, double b) { return a < b; });
 }
 
-bool isIdentity(const std::vector<int32_t>& order) {
-    for (size_t j = 0; j < order.size(); ++j)
-        if (order[j] != static_cast<int32_t>(j + 1)) return false;
-    return true;
-}
-
 }  // namespace zembu::sorting

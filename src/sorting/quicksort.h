@@ -13,6 +13,7 @@
 #include <cstdint>
 #include <vector>
 
+#include "core/permutation.h"
 #include "sorting/sort_keys.h"
 
 namespace zembu::sorting {
@@ -35,6 +36,6 @@ std::vector<int32_t> sortedOrder(const std::vector<double>& keys, const std::vec
                                  Direction direction);
 
 // True when an order leaves every position where it is.
-bool isIdentity(const std::vector<int32_t>& order);
+inline bool isIdentity(const std::vector<int32_t>& order) { return core::isIdentityOrder(order); }
 
 }  // namespace zembu::sorting

@@ -3,19 +3,12 @@
 #include <algorithm>
 #include <stdexcept>
 #include <string>
-#include <utility>
+
+#include "core/permutation.h"
 
 namespace zembu::sorting {
 
 namespace {
-
-// values[1..n] = old values[order[0..n-1]].
-template <typename T>
-void permute(std::vector<T>& values, const std::vector<int32_t>& order) {
-    std::vector<T> moved(order.size());
-    for (size_t j = 0; j < order.size(); ++j) moved[j] = std::move(values[static_cast<size_t>(order[j])]);
-    std::move(moved.begin(), moved.end(), values.begin() + 1);
-}
 
 void checkKeyCount(size_t keys, int32_t positions, const char* what) {
     if (keys != static_cast<size_t>(positions) + 1)
@@ -59,26 +52,36 @@ std::vector<char> relevePositionsOfColour(const core::Table& t, int colour) {
     return chosen;
 }
 
+std::vector<int32_t> columnsOfRecords(const core::Table& t) {
+    const int32_t highest = std::min(std::max(t.ReleveRecordCount, t.ReleveCount), t.MaxReleves);
+    std::vector<int32_t> columns(static_cast<size_t>(highest) + 1, 0);
+    for (int32_t k = 1; k <= t.ReleveCount; ++k) {
+        const int32_t rec = t.ReleveOrder[k].record;
+        if (rec >= 1 && rec <= highest) columns[static_cast<size_t>(rec)] = k;
+    }
+    return columns;
+}
+
 bool anyChosen(const std::vector<char>& chosen) {
     return std::any_of(chosen.begin() + std::min<ptrdiff_t>(1, static_cast<ptrdiff_t>(chosen.size())), chosen.end(),
                        [](char c) { return c != 0; });
 }
 
 void reorderSpeciesRows(core::Table& t, const std::vector<int32_t>& order) {
-    if (isIdentity(order)) return;
-    permute(t.SpeciesInfo, order);
-    permute(t.SpeciesLayer, order);
-    permute(t.SpeciesLayerLabel, order);
-    permute(t.SpeciesColour, order);
-    permute(t.SpeciesSeparatorAfter, order);
-    permute(t.SpeciesFrequency, order);
+    if (core::isIdentityOrder(order)) return;
+    core::permuteFromOne(t.SpeciesInfo, order);
+    core::permuteFromOne(t.SpeciesLayer, order);
+    core::permuteFromOne(t.SpeciesLayerLabel, order);
+    core::permuteFromOne(t.SpeciesColour, order);
+    core::permuteFromOne(t.SpeciesSeparatorAfter, order);
+    core::permuteFromOne(t.SpeciesFrequency, order);
     t.rebuildRowOfRecord();
 }
 
 void reorderRelevePositions(core::Table& t, const std::vector<int32_t>& order) {
-    if (isIdentity(order)) return;
-    permute(t.ReleveOrder, order);
-    permute(t.ReleveColour, order);
+    if (core::isIdentityOrder(order)) return;
+    core::permuteFromOne(t.ReleveOrder, order);
+    core::permuteFromOne(t.ReleveColour, order);
     t.fillColumnOfRecord();
 }
 

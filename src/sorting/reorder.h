@@ -35,6 +35,10 @@ std::vector<char> relevePositionsOfColour(const core::Table& table, int colour);
 // True when a choice made by the two functions above holds any position.
 bool anyChosen(const std::vector<char>& chosen);
 
+// The column showing each relevé record (0 for a record no column shows),
+// taken from the relevé order as it stands.
+std::vector<int32_t> columnsOfRecords(const core::Table& table);
+
 // Rows 1..order.size() take the rows order[j - 1] (an order as sortedOrder
 // returns it); everything kept per row moves along, species separators too;
 // the row-of-record array is rebuilt.

@@ -26,6 +26,18 @@ TextKey spreadKey(const TextKey& key) {
     return spread;
 }
 
+size_t smallestEntries(const std::vector<uint64_t>& values, size_t count, uint64_t* out) {
+    count = std::min(count, MaxKeyEntries);
+    size_t held = 0;
+    for (uint64_t x : values) {
+        if (held == count && (count == 0 || x >= out[held - 1])) continue;
+        size_t j = held < count ? held++ : held - 1;
+        for (; j > 0 && out[j - 1] > x; --j) out[j] = out[j - 1];
+        out[j] = x;
+    }
+    return held;
+}
+
 std::string hexKey(const TextKey& key) {
     static constexpr char digits[] = "0123456789ABCDEF";
     std::string hex;

@@ -11,6 +11,7 @@
 #include <cstdint>
 #include <string>
 #include <string_view>
+#include <vector>
 
 namespace zembu::sorting {
 
@@ -32,6 +33,13 @@ int compareKeys(const TextKey& a, const TextKey& b, size_t significant = Signifi
 // and x % 128, the result cut to KeyLength bytes. Comparing the spread form
 // compares the first 25 bytes of the text.
 TextKey spreadKey(const TextKey& key);
+
+// Entries of a key (occurrences coded so that the first belongs first):
+// the `count` smallest of values, ascending, into out (room for
+// MaxKeyEntries); returns how many were written. Cheaper than sorting when
+// only the first entries fit into a key.
+inline constexpr size_t MaxKeyEntries = 16;
+size_t smallestEntries(const std::vector<uint64_t>& values, size_t count, uint64_t* out);
 
 // A key as hexadecimal digits, two per byte ("303030..."), for reports.
 std::string hexKey(const TextKey& key);

@@ -2,26 +2,10 @@
 
 #include <algorithm>
 
+#include "core/permutation.h"
 #include "core/releve_groups.h"
 
 namespace zembu::view {
-
-namespace {
-
-template <typename T>
-void permute(std::vector<T>& values, const std::vector<int32_t>& order) {
-    std::vector<T> moved(order.size());
-    for (size_t j = 0; j < order.size(); ++j) moved[j] = std::move(values[order[j]]);
-    for (size_t j = 0; j < order.size(); ++j) values[j + 1] = std::move(moved[j]);
-}
-
-bool isIdentity(const std::vector<int32_t>& order) {
-    for (size_t j = 0; j < order.size(); ++j)
-        if (order[j] != static_cast<int32_t>(j + 1)) return false;
-    return true;
-}
-
-}  // namespace
 
 std::vector<int32_t> leftMoveOrder(const std::vector<int>& colours, int colour) {
     const int32_t n = static_cast<int32_t>(colours.size());
@@ -52,20 +36,20 @@ std::vector<int32_t> rightMoveOrder(const std::vector<int>& colours, int colour)
 }
 
 void reorderColumns(core::Table& t, const std::vector<int32_t>& order) {
-    if (isIdentity(order)) return;
-    permute(t.ReleveOrder, order);
-    permute(t.ReleveColour, order);
-    permute(t.SeparatorAfter, order);
+    if (core::isIdentityOrder(order)) return;
+    core::permuteFromOne(t.ReleveOrder, order);
+    core::permuteFromOne(t.ReleveColour, order);
+    core::permuteFromOne(t.SeparatorAfter, order);
 }
 
 void reorderRows(core::Table& t, const std::vector<int32_t>& order, bool carrySeparators) {
-    if (isIdentity(order)) return;
-    permute(t.SpeciesInfo, order);
-    permute(t.SpeciesColour, order);
-    permute(t.SpeciesLayerLabel, order);
-    permute(t.SpeciesFrequency, order);
-    permute(t.SpeciesLayer, order);
-    if (carrySeparators) permute(t.SpeciesSeparatorAfter, order);
+    if (core::isIdentityOrder(order)) return;
+    core::permuteFromOne(t.SpeciesInfo, order);
+    core::permuteFromOne(t.SpeciesColour, order);
+    core::permuteFromOne(t.SpeciesLayerLabel, order);
+    core::permuteFromOne(t.SpeciesFrequency, order);
+    core::permuteFromOne(t.SpeciesLayer, order);
+    if (carrySeparators) core::permuteFromOne(t.SpeciesSeparatorAfter, order);
     for (int32_t i = 1; i <= static_cast<int32_t>(order.size()); ++i) {
         const int32_t s = t.SpeciesInfo[i].record;
         if (s >= 1 && s <= t.MaxSpecies) t.SpeciesRowOfRecord[s] = i;

@@ -134,3 +134,18 @@ TEST(Quicksort, LargeRunsOfEqualKeysAndSortedInputsStayFast) {
     EXPECT_EQ(up.back(), 1);
     EXPECT_EQ(sortedOrder(falling, {}, Direction::Descending).front(), 1);
 }
+
+TEST(SortKeys, TheSmallestEntriesComeOutInOrder) {
+    std::mt19937 rng(5);
+    for (int round = 0; round < 100; ++round) {
+        std::vector<uint64_t> values(rng() % 40);
+        for (auto& v : values) v = rng() % 20;
+        const size_t count = rng() % 14;
+        uint64_t out[MaxKeyEntries];
+        const size_t held = smallestEntries(values, count, out);
+        std::vector<uint64_t> expected(values);
+        std::sort(expected.begin(), expected.end());
+        expected.resize(std::min(count, values.size()));
+        EXPECT_EQ(std::vector<uint64_t>(out, out + held), expected);
+    }
+}

@@ -6,22 +6,8 @@
 
 using namespace zembu;
 using zembu::testing::tableFromCovers;
-
-namespace {
-
-std::vector<int32_t> rowRecords(const core::Table& t) {
-    std::vector<int32_t> records;
-    for (int32_t i = 1; i <= t.SpeciesCount; ++i) records.push_back(t.SpeciesInfo[i].record);
-    return records;
-}
-
-std::vector<int32_t> columnRecords(const core::Table& t) {
-    std::vector<int32_t> records;
-    for (int32_t k = 1; k <= t.ReleveCount; ++k) records.push_back(t.ReleveOrder[k].record);
-    return records;
-}
-
-}  // namespace
+using zembu::testing::columnRecords;
+using zembu::testing::rowRecords;
 
 TEST(Reorder, ASpeciesRowCarriesEverythingItHoldsItsSeparatorToo) {
     core::Table t = tableFromCovers({{1, 0}, {2, 2}, {0, 3}, {4, 4}});

@@ -48,6 +48,18 @@ core::Table tableFromCovers(const std::vector<std::vector<int>>& covers) {
     return t;
 }
 
+std::vector<int32_t> rowRecords(const core::Table& t) {
+    std::vector<int32_t> records;
+    for (int32_t i = 1; i <= t.SpeciesCount; ++i) records.push_back(t.SpeciesInfo[i].record);
+    return records;
+}
+
+std::vector<int32_t> columnRecords(const core::Table& t) {
+    std::vector<int32_t> records;
+    for (int32_t k = 1; k <= t.ReleveCount; ++k) records.push_back(t.ReleveOrder[k].record);
+    return records;
+}
+
 void writeFile(const std::filesystem::path& file, const std::string& bytes) {
     std::ofstream out(file, std::ios::binary);
     out << bytes;

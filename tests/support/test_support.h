@@ -33,6 +33,11 @@ private:
 // are named "Species 1", ... in layer 6.
 core::Table tableFromCovers(const std::vector<std::vector<int>>& covers);
 
+// The species records of live rows 1..SpeciesCount, top to bottom, and the
+// relevé records of columns 1..ReleveCount, left to right.
+std::vector<int32_t> rowRecords(const core::Table& table);
+std::vector<int32_t> columnRecords(const core::Table& table);
+
 // Writes bytes to a file.
 void writeFile(const std::filesystem::path& file, const std::string& bytes);
 // Reads a whole file ("" when missing).

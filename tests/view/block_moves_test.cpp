@@ -7,6 +7,8 @@
 #include "view/colour_commands.h"
 
 using namespace zembu;
+using zembu::testing::columnRecords;
+using zembu::testing::rowRecords;
 using zembu::testing::tableFromCovers;
 
 namespace {
@@ -17,18 +19,6 @@ core::Table colouredColumns(const std::vector<int>& colours) {
     core::Table t = tableFromCovers(covers);
     for (size_t k = 0; k < colours.size(); ++k) t.ReleveColour[k + 1] = {colours[k] * 100 + 1, colours[k]};
     return t;
-}
-
-std::vector<int32_t> columnRecords(const core::Table& t) {
-    std::vector<int32_t> records;
-    for (int32_t k = 1; k <= t.ReleveCount; ++k) records.push_back(t.ReleveOrder[k].record);
-    return records;
-}
-
-std::vector<int32_t> rowRecords(const core::Table& t) {
-    std::vector<int32_t> records;
-    for (int32_t i = 1; i <= t.SpeciesCount; ++i) records.push_back(t.SpeciesInfo[i].record);
-    return records;
 }
 
 }  // namespace
