@@ -24,7 +24,7 @@ void fillHeadFromCovers(core::Workspace& ws, Index index) {
 
 }  // namespace
 
-std::string indexHeadText(double value) { return core::padLeft(core::formatNumber(value, "0.000"), 6); }
+std::string indexHeadText(double value) { return core::headText(core::formatNumber(value, "0.000")); }
 
 void showAnalysisHead(core::Workspace& ws) {
     ws.head = core::HeadKind::AnalysisValue;

@@ -10,7 +10,8 @@ class Workspace;
 
 namespace zembu::analysis {
 
-// The head text of an index value: formatted "0.000", right-aligned in 6.
+// The head text of an index value: formatted "0.000", right-aligned in 6
+// (a longer text keeps its last 6 characters).
 std::string indexHeadText(double value);
 
 // sh_store_Click ("S&hannon-Wiener Index"): nothing without relevés;

@@ -3,6 +3,7 @@
 #include <cmath>
 
 #include "analysis/diversity_indices.h"
+#include "core/head_modes.h"
 #include "core/header_store.h"
 #include "core/interaction.h"
 #include "core/progress_meter.h"
@@ -75,6 +76,23 @@ Irradiation irrad(double latitude, double slope, double aspect, int model) {
     return {value(false), value(true)};
 }
 
+IrradiationCalculation irradiationCalculator(std::string_view latitude, std::string_view slope,
+                                             std::string_view aspect, int model) {
+    IrradiationCalculation result;
+    const bool logarithm = model != Model3;
+    result.radiationLabel = logarithm ? "ln(RAD)" : "RAD";
+    result.heatLoadLabel = logarithm ? "ln(HEAT)" : "HEAT";
+    const std::optional<double> degrees = latitudeFromText(latitude);
+    if (!degrees) {
+        result.problem = LatitudeFormatMessage;
+        return result;
+    }
+    const Irradiation value = irrad(*degrees, core::leadingNumber(slope), core::leadingNumber(aspect), model);
+    result.radiation = core::formatNumber(value.radiation, "0.0000");
+    result.heatLoad = core::formatNumber(value.heatLoad, "0.0000");
+    return result;
+}
+
 void Form49_Command1_Click(core::Workspace& ws, core::Interaction& ui, int model, int output) {
     core::Table& t = ws.table;
     core::HeaderValueFile file(ws.headerValueFile(), ws.header);
@@ -96,7 +114,7 @@ void Form49_Command1_Click(core::Workspace& ws, core::Interaction& ui, int model
                 }
             }
         }
-        t.ReleveHead[rec] = core::padLeft(head, 6);
+        t.ReleveHead[rec] = core::headText(head);
     }
     showAnalysisHead(ws);
 }

@@ -55,6 +55,21 @@ struct SiteFields {
 };
 SiteFields readSiteFields(const core::HeaderStore& store, std::string_view record);
 
+// The calculator of Form49: the results for a latitude (ddmmss or dddmmss),
+// slope and aspect typed into its boxes, formatted "0.0000", with their
+// labels ("ln(RAD)" and "ln(HEAT)" for models 1 and 2, "RAD" and "HEAT" for
+// model 3). A latitude of a wrong length gives empty results and the
+// latitude message as the problem.
+struct IrradiationCalculation {
+    std::string radiationLabel;
+    std::string heatLoadLabel;
+    std::string radiation;
+    std::string heatLoad;
+    std::string problem;
+};
+IrradiationCalculation irradiationCalculator(std::string_view latitude, std::string_view slope,
+                                             std::string_view aspect, int model);
+
 // Form49.Command1_Click: for every relevé in column order, reads its header
 // record once and stores in its head the radiation or heat load (output)
 // formatted "0.000", or "------" unless exactly three site fields counted or

@@ -61,6 +61,15 @@ ReleveIndicatorSums indicatorSums(const core::Table& table, int32_t rec) {
     return sums;
 }
 
+std::optional<int32_t> indicatorMean(const ReleveIndicatorSums& sums, int a, MeanMode mode) {
+    if (a < 0 || a >= IndicatorAxes) return std::nullopt;
+    std::optional<double> mean;
+    if (mode == MeanMode::Plain && sums.count[a] > 0) mean = 1000 * sums.sum[a] / sums.count[a];
+    if (mode == MeanMode::Weighted && sums.weightTotal[a] > 0) mean = 1000 * sums.weightedSum[a] / sums.weightTotal[a];
+    if (!mean) return std::nullopt;
+    return static_cast<int32_t>(std::llround(*mean));
+}
+
 void Form17_Command2_Click(core::Workspace& ws, core::Interaction& ui, MeanMode mode,
                            std::optional<int> headAxis) {
     core::Table& t = ws.table;
@@ -70,15 +79,10 @@ void Form17_Command2_Click(core::Workspace& ws, core::Interaction& ui, MeanMode 
         const int32_t rec = t.ReleveOrder[k].record;
         if (rec < 1 || rec > t.ReleveRecordCount) continue;
         const ReleveIndicatorSums sums = indicatorSums(t, rec);
-        for (int a = 0; a < IndicatorAxes; ++a) {
-            std::optional<double> mean;
-            if (mode == MeanMode::Plain && sums.count[a] > 0) mean = 1000 * sums.sum[a] / sums.count[a];
-            if (mode == MeanMode::Weighted && sums.weightTotal[a] > 0)
-                mean = 1000 * sums.weightedSum[a] / sums.weightTotal[a];
-            if (mean) t.ReleveIndicatorMean[rec][a] = static_cast<int32_t>(std::llround(*mean));
-        }
+        for (int a = 0; a < IndicatorAxes; ++a)
+            if (const auto mean = indicatorMean(sums, a, mode)) t.ReleveIndicatorMean[rec][a] = *mean;
         if (headAxis && *headAxis >= 1 && *headAxis <= IndicatorAxes)
-            t.ReleveHead[rec] = core::padLeft(core::formatNumber(t.ReleveIndicatorMean[rec][*headAxis - 1] / 1000.0, "0.0"), 6);
+            t.ReleveHead[rec] = core::headText(core::formatNumber(t.ReleveIndicatorMean[rec][*headAxis - 1] / 1000.0, "0.0"));
     }
     if (headAxis && *headAxis >= 1 && *headAxis <= IndicatorAxes) showAnalysisHead(ws);
 }

@@ -38,6 +38,10 @@ struct ReleveIndicatorSums {
 
 ReleveIndicatorSums indicatorSums(const core::Table& table, int32_t rec);
 
+// The mean of axis a (0..5) in thousandths (x 1000, rounded half away from
+// zero); nothing when no species counts (plain) or the weights add up to 0.
+std::optional<int32_t> indicatorMean(const ReleveIndicatorSums& sums, int a, MeanMode mode);
+
 // Form17.Command2_Click: the means of every relevé (x 1000, rounded half away
 // from zero) into ReleveIndicatorMean; an axis without counting species
 // keeps its stored mean. With headAxis 1..6 each relevé's head shows the

@@ -5,6 +5,7 @@
 
 #include <cstdint>
 #include <memory>
+#include <optional>
 #include <ostream>
 #include <string>
 #include <string_view>
@@ -29,6 +30,13 @@ std::unique_ptr<core::Workspace> loadWorkspace(const std::string& file, CliConte
 void refuse(CliContext& context, core::Interaction& ui, std::string_view text, std::string_view title = "zembu-cli");
 // The same for an error a reader or a command threw.
 void refuse(CliContext& context, core::Interaction& ui, const core::ZembuError& error);
+
+// A colour given on the command line: a palette name (black or white for 0,
+// red, blue, sea-green, green, yellow, violet, grey; all for 9) or its number
+// 0..7 or 9. Nothing for anything else.
+std::optional<int> parseColour(std::string_view text);
+// The choices parseColour accepts, for messages.
+inline constexpr const char* ColourChoices = "black (white), red, blue, sea-green, green, yellow, violet, grey, all or 0-7, 9";
 
 // Before an import: gives the table room for the relevés and species the
 // file holds (a tool reads any file the program could).

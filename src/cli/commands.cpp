@@ -24,6 +24,7 @@ const std::vector<CommandInstaller>& commandInstallers() {
         installSelectCommand,
         installCocktailExportCommand,
         installIndicesCommand,
+        installHeadCommand,
         installIndicatorMeansCommand,
         installBealsCommand,
         installSortSpeciesCommand,

@@ -30,6 +30,7 @@ void installShowCommand(CLI::App& app, CliContext& context);
 void installCocktailStatsCommand(CLI::App& app, CliContext& context);
 void installSelectCommand(CLI::App& app, CliContext& context);
 void installIndicesCommand(CLI::App& app, CliContext& context);
+void installHeadCommand(CLI::App& app, CliContext& context);
 void installIndicatorMeansCommand(CLI::App& app, CliContext& context);
 void installBealsCommand(CLI::App& app, CliContext& context);
 void installRtfNewCommand(CLI::App& app, CliContext& context);

@@ -1,5 +1,6 @@
-// zembu-cli indicator-means IN.vod --table FILE --by number|name: the mean
-// indicator values of every relevé after assigning an indicator table.
+// zembu-cli indicator-means IN.vod [--table FILE --by number|name] [--export
+// FILE [--groups]]: the mean indicator values of every relevé, and the export
+// of the means ("ecol.txt").
 
 #include <CLI/CLI.hpp>
 
@@ -21,18 +22,34 @@ struct IndicatorMeansOptions {
     std::string indicatorTable;
     std::string by = "number";
     bool weighted = false;
+    std::string exportFile;
+    bool groups = false;
+    std::string releveColour = "all";
 };
 
 void runIndicatorMeans(const IndicatorMeansOptions& o, CliContext& context) {
     CommandLineInteraction ui(context.err);
+    const std::optional<int> colour = parseColour(o.releveColour);
+    if (!colour) {
+        refuse(context, ui, "Unknown relevé colour " + o.releveColour + ": use " + ColourChoices + ".");
+        return;
+    }
     const auto ws = loadWorkspace(o.file, context);
     if (!ws) return;
-    try {
-        const auto records = analysis::readIndicatorTable(o.indicatorTable);
-        if (o.by == "name") analysis::assignIndicatorValuesByName(ws->table, records);
-        else analysis::assignIndicatorValuesByNumber(ws->table, records);
-    } catch (const core::ZembuError& e) {
-        refuse(context, ui, e);
+    if (!o.indicatorTable.empty()) {
+        try {
+            const analysis::IndicatorTableContents contents = analysis::readIndicatorTable(o.indicatorTable);
+            const std::string warning = analysis::leftoverBytesWarning(o.indicatorTable, contents);
+            if (!warning.empty()) ui.message(warning, "Program Info", core::MessageIcon::Warning);
+            if (o.by == "name") analysis::assignIndicatorValuesByName(ws->table, contents.records);
+            else analysis::assignIndicatorValuesByNumber(ws->table, contents.records);
+        } catch (const core::ZembuError& e) {
+            refuse(context, ui, e);
+            return;
+        }
+    }
+    if (!o.exportFile.empty() && !analysis::writeEcologicalExport(*ws, o.exportFile, *colour, o.groups)) {
+        refuse(context, ui, "The file " + o.exportFile + " cannot be written.", "Program Info");
         return;
     }
     analysis::Form17_Command2_Click(*ws, ui, o.weighted ? analysis::MeanMode::Weighted : analysis::MeanMode::Plain,
@@ -52,15 +69,21 @@ void installIndicatorMeansCommand(CLI::App& app, CliContext& context) {
     auto o = std::make_shared<IndicatorMeansOptions>();
     CLI::App* command = app.add_subcommand(
         "indicator-means",
-        "Assigns the indicator values of an indicator table (59-byte records) to the species and computes "
-        "the mean indicator values of every relevé. Prints the running number and the six means (light, "
-        "temperature, continentality, moisture, soil reaction, nutrients) in column order; a relevé without "
-        "species of a value keeps the mean its file holds.");
+        "The mean indicator values of every relevé, from the values the table file holds or, with --table, "
+        "from an indicator table (59-byte records) assigned first. Prints the running number and the six "
+        "means (light, temperature, continentality, moisture, soil reaction, nutrients) in column order; a "
+        "relevé without species of a value keeps the mean its file holds. --export writes the plain means of "
+        "the relevés of --releve-colour as the program's \"ecol.txt\" (with --groups: the group numbers in "
+        "front, no Shannon-Wiener column).");
     command->add_option("FILE", o->file, "Table file")->required();
-    command->add_option("--table", o->indicatorTable, "Indicator table file")->required();
+    command->add_option("--table", o->indicatorTable, "Indicator table file");
     command->add_option("--by", o->by, "Match species by number or by name")
         ->check(CLI::IsMember({"number", "name"}));
     command->add_flag("--weighted", o->weighted, "Weight the values by the numbers in the layer labels");
+    CLI::Option* exportOption = command->add_option("--export", o->exportFile, "Write the export of means to this file");
+    command->add_flag("--groups", o->groups, "The export with the group numbers of the relevés")->needs(exportOption);
+    command->add_option("--releve-colour", o->releveColour,
+                        std::string("Colour of the relevés exported: ") + ColourChoices + " (default all)");
     command->callback([o, &context] { runIndicatorMeans(*o, context); });
 }
 

@@ -25,11 +25,12 @@ void fillHead(Workspace& ws, HeadKind kind, int mode, const char* caption, Value
 
 }  // namespace
 
-std::string numericHeadValue(int64_t value) {
-    const std::string text = std::to_string(value);
-    if (text.size() > 6) return text.substr(text.size() - 6);
+std::string headText(std::string_view text) {
+    if (text.size() > 6) return std::string(text.substr(text.size() - 6));
     return rightJustify(text, 6);
 }
+
+std::string numericHeadValue(int64_t value) { return headText(std::to_string(value)); }
 
 void hlavicka(Workspace& ws) {
     fillHead(ws, HeadKind::RunningNumber, 1, "Running number:", [](int32_t, int32_t rec) { return rec; });

@@ -6,13 +6,17 @@
 
 #include <cstdint>
 #include <string>
+#include <string_view>
 
 namespace zembu::core {
 
 class Workspace;
 
-// A numeric head value: its decimal text without blanks, right-justified in
-// 6 characters; a longer text keeps its last 6 characters.
+// A head value as the head stores it: the text right-justified in 6
+// characters; a longer text keeps its last 6 characters.
+std::string headText(std::string_view text);
+
+// A numeric head value: its decimal text without blanks, as headText.
 std::string numericHeadValue(int64_t value);
 
 // hlavicka: the head shows each relevé's record number ("Running number:").

@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "core/menu_ids.h"
+#include "core/selection.h"
 #include "core/text.h"
 #include "core/workspace.h"
 
@@ -76,6 +77,15 @@ void menu_Click(Workspace& ws) {
     }
     c[menu::RemoveSeparatorsFrom] = "from Relevé No. " + releve;
     c[menu::RemoveSeparatorsTo] = "to Relevé No. " + releve;
+
+    const std::string species = std::to_string(selectedSpeciesCount(ws));
+    c[menu::CountSpecies] = "C&ount " + species + " Species";
+    c[menu::SumOfSpeciesData] = "S&um of " + species + " Species Data";
+    c[menu::PercentageAbundance] = "Percentage Abundance of " + species + " Species";
+    c[menu::MeanOfSpeciesData] = "Mean o&f " + species + " Species Data";
+    c[menu::MinimumOfSpeciesData] = "M&inimum of " + species + " Species Data";
+    c[menu::MaximumOfSpeciesData] = "Ma&ximum of " + species + " Species Data";
+    c[menu::BealsForReleves] = "Beals &Smoothing for " + std::to_string(selectedReleveCount(ws)) + " Relevés";
 }
 
 void renewRtfCaption(Workspace& ws) {

@@ -27,9 +27,12 @@ void Combo3_Click(Workspace& ws);
 // All three.
 void renewColourCaptions(Workspace& ws);
 
-// menu_Click: renews, before a menu opens, the captions that name the current
-// selection: the separator levels "&Selected" removes and the selected relevé
-// of "&from Selected Relevé" / "&to Selected Relevé".
+// menu_Click: renews the captions that name the current selection: the
+// separator levels "&Selected" removes, the selected relevé of "&from
+// Selected Relevé" / "&to Selected Relevé", and the counts of the selected
+// species ("C&ount 3 Species", ...) and relevés ("Beals &Smoothing for 12
+// Relevés"). The main window renews them after every command and click and
+// before a menu opens.
 void menu_Click(Workspace& ws);
 
 // "Current file: " + the report document's name.

@@ -19,6 +19,17 @@ inline constexpr const char* MergeSpecies = "sloucdruh_Click";
 inline constexpr const char* DeleteSpecies = "druhmaza_Click";
 // Relevés
 inline constexpr const char* DeleteReleves = "deleteReleves";
+// Head
+inline constexpr const char* CountSpecies = "countSpecies";
+inline constexpr const char* SumOfSpeciesData = "sumOfSpeciesData";
+inline constexpr const char* PercentageAbundance = "percentageAbundanceOf";
+inline constexpr const char* MeanOfSpeciesData = "meanOf";
+inline constexpr const char* MinimumOfSpeciesData = "minimumOf";
+inline constexpr const char* MaximumOfSpeciesData = "maximumOf";
+inline constexpr const char* ShannonWiener = "sh_store_Click";
+inline constexpr const char* PielouEvenness = "even_Click#0";
+inline constexpr const char* EvarEvenness = "even_Click#1";
+inline constexpr const char* Irradiation = "potentialAnnualDirectIrradiationAndHeatLoad";
 // Sorting
 inline constexpr const char* MoveSpeciesUpwards = "naho_Click#0";
 inline constexpr const char* MoveSpeciesDownwards = "naho_Click#1";
@@ -33,5 +44,13 @@ inline constexpr const char* SeparatorsWithinReleves = "separatorsWithinReleves"
 inline constexpr const char* RemoveSelectedSeparators = "delsep_Click#0";
 inline constexpr const char* RemoveSeparatorsFrom = "delsep_Click#2";
 inline constexpr const char* RemoveSeparatorsTo = "delsep_Click#3";
+
+// Indicator Values
+inline constexpr const char* IndicatorInitiation = "elleinit_Click";
+inline constexpr const char* IndicatorMeansOfReleve = "ellenberg_Click";
+inline constexpr const char* IndicatorAxis = "indivalu_Click";  // items #0..#5
+// Analysis
+inline constexpr const char* BealsForReleves = "bealsSmoothingForReleves";
+inline constexpr const char* BealsFromAllReleves = "cockrele_Click";
 
 }  // namespace zembu::core::menu

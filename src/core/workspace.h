@@ -36,6 +36,13 @@ enum class HeadKind {
     AnalysisValue,     // a value computed per relevé (indices, indicator means)
 };
 
+// What the next click on a relevé of the table view is for, after a command
+// asked the user to pick one.
+enum class ClickMode {
+    None,
+    IndicatorMeans,  // the indicator values of the clicked relevé (Form17)
+};
+
 // The short-head view: whether "Short head" is ticked and which header
 // fields it shows (chosen in Form22, field numbers from 1).
 struct ShortHeadState {
@@ -92,6 +99,8 @@ public:
     std::string currentRtfFile;
     // Folder file choosers start in.
     std::string currentDirectory;
+    // The indicator table last read (Form18).
+    std::string indicatorTableFile;
     // Caption of the main window's file part; set when a table is opened or saved.
     std::string captionFile;
 
@@ -104,6 +113,7 @@ public:
     int32_t anchorColumn = 0;        // relevé column last coloured with the right button
     int32_t dragRow = 0;             // species row where a left-button press began
     bool moveToEndMode = false;      // a left click on a relevé moves it to the last column
+    ClickMode clickMode = ClickMode::None;  // the next click picks a relevé for a command
     int speciesColourBox = 0;        // entry of the species colour box
     int releveColourBox = 0;         // entry of the relevé colour box (0 = white)
     int aggregationColourBox = 0;    // entry of the aggregation colour box

@@ -85,9 +85,33 @@ MouseResult releveColumnPress(core::Workspace& ws, const TableHit& hit, MouseBut
     return result;
 }
 
+MouseResult pickReleve(core::Workspace& ws, const TableHit& hit, MouseButton button, bool shift) {
+    MouseResult result;
+    result.redraw = true;
+    result.clickModeEnded = true;
+    const core::ClickMode mode = ws.clickMode;
+    ws.clickMode = core::ClickMode::None;
+    const core::Table& t = ws.table;
+    if (button != MouseButton::Left || shift || hit.area == TableHit::Area::None || hit.column < 1 ||
+        hit.column > t.ReleveCount)
+        return result;
+    ws.CurrentReleve = t.ReleveOrder[hit.column].record;
+    result.showReleveLabels = true;
+    result.pickedFor = mode;
+    result.pickedReleve = ws.CurrentReleve;
+    return result;
+}
+
 }  // namespace
 
+bool leaveClickMode(core::Workspace& ws) {
+    const bool on = ws.clickMode != core::ClickMode::None;
+    ws.clickMode = core::ClickMode::None;
+    return on;
+}
+
 MouseResult Picture1_MouseDown(core::Workspace& ws, const TableHit& hit, MouseButton button, bool shift, bool ctrl) {
+    if (ws.clickMode != core::ClickMode::None) return pickReleve(ws, hit, button, shift);
     switch (hit.area) {
         case TableHit::Area::Body: return speciesRowPress(ws, hit, button, shift, ctrl);
         case TableHit::Area::Head: return releveColumnPress(ws, hit, button, shift);
