@@ -13,6 +13,8 @@ const std::vector<CommandInstaller>& commandInstallers() {
         installReportCommands,
         installClassificationCommands,
         installSortingCommands,
+        installIndicatorCommands,
+        installAnalysisCommands,
     };
     return installers;
 }

@@ -24,5 +24,7 @@ void installImportCommands(MainWindow& window);
 void installReportCommands(MainWindow& window);
 void installClassificationCommands(MainWindow& window);
 void installSortingCommands(MainWindow& window);
+void installIndicatorCommands(MainWindow& window);
+void installAnalysisCommands(MainWindow& window);
 
 }  // namespace zembu::app

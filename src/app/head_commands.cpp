@@ -1,10 +1,14 @@
-// The Head menu: the head modes, the short-head view and its dialogs, and the
-// header export.
+// The Head menu: the head modes, the short-head view and its dialogs, the
+// header export, the species-data heads and the diversity and site indices.
 
 #include <QDialog>
 #include <QDir>
 
+#include "analysis/diversity_indices.h"
+#include "analysis/heat_load.h"
+#include "analysis/species_heads.h"
 #include "app/commands.h"
+#include "app/heat_load_dialog.h"
 #include "app/short_head_fields_dialog.h"
 #include "app/head_export_dialog.h"
 #include "app/short_head_file_dialog.h"
@@ -15,6 +19,7 @@
 #include "core/header_export.h"
 #include "core/menu_captions.h"
 #include "core/menu_ids.h"
+#include "core/selection.h"
 #include "core/short_head.h"
 #include "core/text.h"
 #include "view/short_head_view.h"
@@ -60,8 +65,7 @@ void openShortHeaders(MainWindow& window) {
 
 void exportHead(MainWindow& window) {
     core::Workspace& ws = window.workspace();
-    int32_t count = 0;
-    for (int32_t k = 1; k <= ws.table.ReleveCount; ++k) count += ws.table.ReleveColour[k].number == ws.releveColourBox;
+    const int32_t count = core::selectedReleveCount(ws);
     const QString releves = QString("%1 %2 relevés").arg(count).arg(QString::fromStdString(core::releveColourName(ws, ws.releveColourBox)));
     const QString file = QDir(QString::fromStdString(ws.currentDirectory)).filePath(core::HeaderExportFile);
     Form25 form(window.interaction(), releves, file, &window);
@@ -70,9 +74,50 @@ void exportHead(MainWindow& window) {
     window.interaction().status("Header data of " + std::to_string(written) + " relevés exported.");
 }
 
+// Po&tential Annual Direct Irradiation and Heat Load: Form49, then the run.
+void irradiation(MainWindow& window) {
+    Form49 form(&window);
+    if (form.exec() != QDialog::Accepted) return;
+    analysis::Form49_Command1_Click(window.workspace(), window.interaction(), form.model(), form.output());
+}
+
+constexpr std::pair<const char*, analysis::SpeciesHead> SpeciesHeadItems[] = {
+    {core::menu::CountSpecies, analysis::SpeciesHead::Count},
+    {core::menu::SumOfSpeciesData, analysis::SpeciesHead::Sum},
+    {core::menu::PercentageAbundance, analysis::SpeciesHead::Percentage},
+    {core::menu::MeanOfSpeciesData, analysis::SpeciesHead::Mean},
+    {core::menu::MinimumOfSpeciesData, analysis::SpeciesHead::Minimum},
+    {core::menu::MaximumOfSpeciesData, analysis::SpeciesHead::Maximum},
+};
+
+void installIndexCommands(MainWindow& window) {
+    for (const auto& [id, head] : SpeciesHeadItems)
+        window.setCommand(id, [&window, head = head] {
+            analysis::speciesDataHead(window.workspace(), window.interaction(), head);
+            refreshShortHead(window);
+        });
+    window.setCommand(core::menu::ShannonWiener, [&window] {
+        analysis::sh_store_Click(window.workspace());
+        refreshShortHead(window);
+    });
+    window.setCommand(core::menu::PielouEvenness, [&window] {
+        analysis::even_Click(window.workspace(), 0);
+        refreshShortHead(window);
+    });
+    window.setCommand(core::menu::EvarEvenness, [&window] {
+        analysis::even_Click(window.workspace(), 1);
+        refreshShortHead(window);
+    });
+    window.setCommand(core::menu::Irradiation, [&window] {
+        irradiation(window);
+        refreshShortHead(window);
+    });
+}
+
 }  // namespace
 
 void installHeadCommands(MainWindow& window) {
+    installIndexCommands(window);
     window.setCommand("relanum_Click", [&window] {
         core::relanum_Click(window.workspace());
         refreshShortHead(window);

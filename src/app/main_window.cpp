@@ -10,6 +10,7 @@
 #include <QMenuBar>
 #include <QPixmap>
 #include <QProgressBar>
+#include <QShortcut>
 #include <QStatusBar>
 #include <QTimer>
 #include <QToolBar>
@@ -27,6 +28,7 @@
 #include "session/startup.h"
 #include "view/colour_commands.h"
 #include "view/separators.h"
+#include "view/table_mouse.h"
 
 namespace zembu::app {
 
@@ -60,8 +62,15 @@ MainWindow::MainWindow(core::Workspace& ws, core::Interaction& ui, QWidget* pare
     setCentralWidget(table_);
     connect(table_, &TableWidget::tableChanged, this, [this](const view::MouseResult& result) {
         if (result.movedToEnd) restartMoveToEndTimer();
+        if (result.clickModeEnded) statusPanel_->clear();
         refresh();
+        const auto handler = pickHandlers_.find(result.pickedFor);
+        if (result.pickedReleve > 0 && handler != pickHandlers_.end())
+            runCommand([&handler, &result] { handler->second(result.pickedReleve); });
     });
+    auto* escape = new QShortcut(QKeySequence(Qt::Key_Escape), this);
+    escape->setObjectName("leaveClickMode");
+    connect(escape, &QShortcut::activated, this, &MainWindow::leaveClickMode);
     moveToEndTimer_ = new QTimer(this);
     moveToEndTimer_->setSingleShot(true);
     moveToEndTimer_->setInterval(20000);
@@ -248,6 +257,19 @@ void MainWindow::aktualradek() {
     }
 }
 
+void MainWindow::setPickHandler(core::ClickMode mode, std::function<void(int32_t)> handler) {
+    pickHandlers_[mode] = std::move(handler);
+}
+
+void MainWindow::showClickModeHint() {
+    if (ws_.clickMode == core::ClickMode::IndicatorMeans)
+        statusPanel_->setText("Click a relevé for its indicator values (Esc cancels).");
+}
+
+void MainWindow::leaveClickMode() {
+    if (view::leaveClickMode(ws_)) statusPanel_->clear();
+}
+
 void MainWindow::setMenuAboutToShow(std::function<void(const QString&)> hook) { menuAboutToShow_ = std::move(hook); }
 
 void MainWindow::syncControls() {
@@ -265,6 +287,7 @@ void MainWindow::syncControls() {
 
 void MainWindow::refresh() {
     setWindowTitle(QString::fromStdString(ws_.windowCaption()));
+    core::menu_Click(ws_);
     for (const auto& [id, caption] : ws_.menuCaptions)
         if (QAction* a = action(id)) a->setText(QString::fromStdString(caption));
     for (const auto& [id, checked] : ws_.menuChecks)

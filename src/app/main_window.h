@@ -56,6 +56,14 @@ public:
     void zapni_menu();
     void vypni_menu();
 
+    // Opens what a click mode picks a relevé for (Form17 for the indicator
+    // values); called with the picked relevé's record.
+    void setPickHandler(core::ClickMode mode, std::function<void(int32_t releve)> handler);
+    // Shows the hint of the click mode in force in the status panel.
+    void showClickModeHint();
+    // Esc: leaves the click mode without picking a relevé.
+    void leaveClickMode();
+
     // Called before a top-level menu opens, to renew captions that name the
     // current selection.
     void setMenuAboutToShow(std::function<void(const QString& menuTitle)> hook);
@@ -93,6 +101,7 @@ private:
     std::map<QString, QMenu*> menus_;
     std::map<std::string, std::function<void()>> commands_;
     std::function<void(const QString&)> menuAboutToShow_;
+    std::map<core::ClickMode, std::function<void(int32_t)>> pickHandlers_;
     TableWidget* table_ = nullptr;
     ResetSeparatorsButton* image18_ = nullptr;
     QTimer* moveToEndTimer_ = nullptr;
