@@ -6,6 +6,7 @@
 #include "analysis/heat_load.h"
 #include "core/header_store.h"
 #include "core/scripted_interaction.h"
+#include "core/text.h"
 #include "core/workspace.h"
 #include "support/test_support.h"
 
@@ -109,4 +110,25 @@ TEST(HeatLoad, TwoSlopeFieldsOrNoHeaderGiveDashes) {
     analysis::Form49_Command1_Click(bare, ui, analysis::Model2, analysis::Radiation);
     EXPECT_EQ(bare.table.ReleveHead[1], "------");
     EXPECT_SCRIPT_DONE(ui);
+}
+
+TEST(HeatLoad, TheCalculatorOfForm49) {
+    const auto m1 = analysis::irradiationCalculator("491230", "20", "45", analysis::Model1);
+    const analysis::Irradiation value = analysis::irrad(49 + 12.0 / 60 + 30.0 / 3600, 20, 45, analysis::Model1);
+    EXPECT_EQ(m1.radiationLabel, "ln(RAD)");
+    EXPECT_EQ(m1.heatLoadLabel, "ln(HEAT)");
+    EXPECT_EQ(m1.radiation, core::formatNumber(value.radiation, "0.0000"));
+    EXPECT_EQ(m1.heatLoad, core::formatNumber(value.heatLoad, "0.0000"));
+    EXPECT_EQ(m1.radiation.size(), m1.radiation.find('.') + 5);
+    EXPECT_EQ(m1.problem, "");
+
+    const auto m3 = analysis::irradiationCalculator("491230", "20", "45", analysis::Model3);
+    EXPECT_EQ(m3.radiationLabel, "RAD");
+    EXPECT_EQ(m3.heatLoadLabel, "HEAT");
+    EXPECT_NE(m3.radiation, m1.radiation);
+
+    const auto wrong = analysis::irradiationCalculator("4912", "20", "45", analysis::Model2);
+    EXPECT_EQ(wrong.radiationLabel, "ln(RAD)");
+    EXPECT_EQ(wrong.radiation, "");
+    EXPECT_EQ(wrong.problem, analysis::LatitudeFormatMessage);
 }

@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include "analysis/indicator_means.h"
+#include "analysis/indicator_releve.h"
 #include "analysis/indicator_table.h"
 #include "core/errors.h"
 #include "core/scripted_interaction.h"
@@ -10,6 +11,7 @@
 
 using namespace zembu;
 using zembu::testing::TempDir;
+using zembu::testing::writeFile;
 
 namespace {
 
@@ -145,4 +147,127 @@ TEST(IndicatorMeans, ExportLines) {
 
     ASSERT_TRUE(analysis::writeEcologicalExport(ws, dir / "ecol.txt", 0, false));
     EXPECT_EQ(zembu::testing::readFile(dir / "ecol.txt"), lines[0] + "\r\n" + lines[1] + "\r\n");
+}
+
+TEST(IndicatorTable, LineEndsLeftoverBytesAndALastRecordWithoutItsLineEnd) {
+    std::string crlf, lf;
+    for (int j = 1; j <= 10; ++j) {
+        const std::string r = record(std::to_string(100 + j), "Species " + std::to_string(j), " 1 2 3 4 5 6");
+        crlf += r;
+        lf += r.substr(0, 57) + "\n";
+    }
+    const auto fromCrlf = analysis::readIndicatorContents(crlf);
+    const auto fromLf = analysis::readIndicatorContents(lf);
+    EXPECT_EQ(fromCrlf.recordLength, 59u);
+    EXPECT_EQ(fromLf.recordLength, 58u);
+    ASSERT_EQ(fromLf.records.size(), 10u);
+    for (size_t j = 0; j < 10; ++j) {
+        EXPECT_EQ(fromLf.records[j].number, fromCrlf.records[j].number);
+        EXPECT_EQ(fromLf.records[j].name, fromCrlf.records[j].name);
+        EXPECT_EQ(fromLf.records[j].values, fromCrlf.records[j].values);
+    }
+
+    // Bytes after the last whole record are left out, and said so.
+    const auto leftover = analysis::readIndicatorContents(crlf + "12345");
+    EXPECT_EQ(leftover.records.size(), 10u);
+    EXPECT_EQ(leftover.leftoverBytes, 5u);
+    EXPECT_EQ(analysis::leftoverBytesWarning("t.txt", leftover),
+              "The last 5 bytes of t.txt (from byte 591 on) are not a whole record of the indicator table and "
+              "were not read.");
+    EXPECT_EQ(analysis::leftoverBytesWarning("t.txt", fromCrlf), "");
+    EXPECT_EQ(analysis::readIndicatorContents(lf + "x").leftoverBytes, 1u);
+
+    // A last record without its line end is whole.
+    for (const std::string* bytes : {&crlf, &lf}) {
+        const auto cut = analysis::readIndicatorContents(bytes->substr(0, bytes->size() - bytes->size() / 10 + 57));
+        EXPECT_EQ(cut.records.size(), 10u);
+        EXPECT_EQ(cut.leftoverBytes, 0u);
+        EXPECT_EQ(cut.records[9].number, 110);
+    }
+    EXPECT_EQ(analysis::readIndicatorContents(crlf.substr(0, 57)).records.size(), 1u);
+}
+
+TEST(IndicatorTable, TheFileChoosersOfForm18) {
+    TempDir dir;
+    core::Workspace ws(dir / "home");
+    ws.table = zembu::testing::tableFromCovers({{5}, {5}});
+    ws.table.SpeciesInfo[1] = {101, "Abies alba", 1};
+    ws.table.SpeciesInfo[2] = {102, "Betula pendula", 2};
+    // An LF table with a stray byte at its end: read, the byte warned of.
+    const std::string lf = record("101", "Abies alba", " 7 6 5 4 3 2").substr(0, 57) + "\n" +
+                           record("102", "Betula pendula", " 1 2 3 4 5 6").substr(0, 57) + "\n" + "\x1a";
+    writeFile(dir / "ellenberg.txt", lf);
+    writeFile(dir / "values.txt", lf.substr(0, 58));
+
+    core::ScriptedInteraction ui;
+    ui.expectOpenFile(analysis::IndicatorTableTitle, (dir / "ellenberg.txt").string());
+    ui.expectMessage(analysis::leftoverBytesWarning(dir / "ellenberg.txt", analysis::readIndicatorTable(dir / "ellenberg.txt")),
+                     "Program Info");
+    EXPECT_EQ(analysis::chooseIndicatorTable(ws, ui, false), 2);
+    EXPECT_EQ(ws.table.SpeciesIndicator[1][0], " 7");
+    EXPECT_EQ(ws.table.SpeciesIndicator[2][5], " 6");
+    EXPECT_EQ(ui.shown()[0].request.filter, analysis::IndicatorTableFilter);
+    EXPECT_SCRIPT_DONE(ui);
+
+    // The list needs no file while the current one's name holds "ellenb".
+    ui.expectMessage(ui.shown()[1].text, "Program Info");
+    auto records = analysis::Form18_Command4_Click(ws, ui);
+    ASSERT_TRUE(records);
+    EXPECT_EQ(records->size(), 2u);
+    EXPECT_EQ(analysis::indicatorRecordText((*records)[1]), core::leftJustify("Betula pendula", 40) + "  1  2  3  4  5  6");
+    ws.indicatorTableFile = (dir / "values.txt").string();
+    ui.expectOpenFile(analysis::IndicatorTableTitle, std::nullopt);
+    EXPECT_FALSE(analysis::Form18_Command4_Click(ws, ui));
+    ui.expectOpenFile(analysis::IndicatorTableTitle, (dir / "missing.txt").string());
+    ui.expectMessage("The file " + (dir / "missing.txt").string() + " cannot be read.", "Program Info");
+    EXPECT_FALSE(analysis::Form18_Command4_Click(ws, ui));
+    EXPECT_SCRIPT_DONE(ui);
+}
+
+TEST(IndicatorTable, TheValuesOfTheCurrentSpecies) {
+    core::Table t = zembu::testing::tableFromCovers({{5}, {5}});
+    t.SpeciesCount = 1;  // row 2 formally deleted
+    core::ScriptedInteraction ui;
+    EXPECT_TRUE(analysis::setIndicatorValuesOfRow(t, ui, 1, {" 7", "x", "123", "", " ", "5 "}));
+    EXPECT_EQ(*analysis::indicatorValuesOfRow(t, 1), (core::IndicatorValues{"7", "x", "12", "", "", "5"}));
+    for (int32_t row : {0, 2}) {
+        ui.expectMessage(analysis::SelectSpeciesMessage, "Program Info");
+        EXPECT_FALSE(analysis::setIndicatorValuesOfRow(t, ui, row, {"1", "1", "1", "1", "1", "1"}));
+        EXPECT_FALSE(analysis::indicatorValuesOfRow(t, row));
+    }
+    EXPECT_EQ(t.SpeciesIndicator[2][0], "");
+    EXPECT_SCRIPT_DONE(ui);
+}
+
+TEST(IndicatorMeans, OneReleveByLayerAndTheClickMode) {
+    TempDir dir;
+    core::Workspace ws(dir.path());
+    ws.table = indicatorTable();
+    ws.table.SpeciesLayer[1] = 1;
+    ws.table.SpeciesLayer[2] = 7;
+    ws.table.SpeciesLayer[3] = 0;
+    ws.table.SpeciesLayerLabel[1] = "  3";
+    ws.table.SpeciesLayerLabel[2] = "  1";
+    const auto plain = analysis::describeIndicatorReleve(ws, 1, analysis::MeanMode::Plain);
+    EXPECT_EQ(plain.turbovegNumber, 1001);
+    ASSERT_EQ(plain.groups.size(), 3u);  // the group row and the deleted row are left out
+    EXPECT_EQ(plain.groups[0].title, "Tree layer E3");
+    EXPECT_EQ(plain.groups[0].species[0].name, "Species 1");
+    EXPECT_EQ(plain.groups[0].species[0].cover, 10);
+    EXPECT_EQ(plain.groups[1].title, "Juveniles E1");
+    EXPECT_EQ(plain.groups[2].title, "Without layer");
+    EXPECT_EQ(plain.means[0], 6000);
+    EXPECT_EQ(plain.counts[0], 2);
+    EXPECT_FALSE(plain.means[1]);
+    EXPECT_EQ(analysis::describeIndicatorReleve(ws, 1, analysis::MeanMode::Weighted).means[0], 6500);
+    EXPECT_TRUE(analysis::describeIndicatorReleve(ws, 9, analysis::MeanMode::Plain).groups.empty());
+    EXPECT_STREQ(analysis::indicatorLayerTitle(4), "Shrub layer E2");
+    EXPECT_STREQ(analysis::indicatorLayerTitle(6), "Herb layer E1");
+    EXPECT_STREQ(analysis::indicatorLayerTitle(9), "Moss layer E0");
+
+    core::ScriptedInteraction ui;
+    ui.expectMessage(analysis::SelectReleveForMeansMessage, "Program Info");
+    analysis::ellenberg_Click(ws, ui);
+    EXPECT_EQ(ws.clickMode, core::ClickMode::IndicatorMeans);
+    EXPECT_SCRIPT_DONE(ui);
 }

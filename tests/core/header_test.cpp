@@ -93,6 +93,9 @@ TEST(HeadModes, NumbersRightJustifiedInSix) {
     EXPECT_EQ(ws.headMode, 2);
     EXPECT_EQ(ws.headCaption, "TURBOVEG number:");
     EXPECT_EQ(numericHeadValue(-5), "    -5");
+    EXPECT_EQ(headText("-12.345"), "12.345");
+    EXPECT_EQ(headText("0.5"), "   0.5");
+    EXPECT_EQ(headText(""), "      ");
 }
 
 TEST(ShortHeadFile, ReadsTheLayoutAndSetsTheHead) {

@@ -39,3 +39,28 @@ TEST(MenuCaptions, NameTheSelectionBeforeAMenuOpens) {
     menu_Click(ws);
     EXPECT_EQ(ws.menuCaptions[menu::RemoveSeparatorsFrom], "from Relevé No. 3 (17)");
 }
+
+TEST(MenuCaptions, CountTheSelectedSpeciesAndRelevés) {
+    TempDir dir;
+    Workspace ws(dir.path());
+    ws.table = zembu::testing::tableFromCovers({{5, 0, 7}, {1, 1, 1}, {2, 2, 2}, {3, 3, 3}});
+    menu_Click(ws);
+    // The black box: every uncoloured live species; the white box: every uncoloured relevé.
+    EXPECT_EQ(ws.menuCaptions[menu::CountSpecies], "C&ount 4 Species");
+    EXPECT_EQ(ws.menuCaptions[menu::BealsForReleves], "Beals &Smoothing for 3 Relevés");
+
+    ws.table.SpeciesColour[1] = ws.table.SpeciesColour[3] = ws.table.SpeciesColour[4] = {0xCC, 1};
+    ws.table.SpeciesInfo[3].name = "### Group";  // a group row is no species
+    ws.table.SpeciesCount = 3;                   // row 4 formally deleted
+    ws.table.ReleveColour[2] = {0x9999FF, 1};
+    ws.speciesColourBox = 1;
+    ws.releveColourBox = 1;
+    menu_Click(ws);
+    EXPECT_EQ(ws.menuCaptions[menu::CountSpecies], "C&ount 1 Species");
+    EXPECT_EQ(ws.menuCaptions[menu::SumOfSpeciesData], "S&um of 1 Species Data");
+    EXPECT_EQ(ws.menuCaptions[menu::PercentageAbundance], "Percentage Abundance of 1 Species");
+    EXPECT_EQ(ws.menuCaptions[menu::MeanOfSpeciesData], "Mean o&f 1 Species Data");
+    EXPECT_EQ(ws.menuCaptions[menu::MinimumOfSpeciesData], "M&inimum of 1 Species Data");
+    EXPECT_EQ(ws.menuCaptions[menu::MaximumOfSpeciesData], "Ma&ximum of 1 Species Data");
+    EXPECT_EQ(ws.menuCaptions[menu::BealsForReleves], "Beals &Smoothing for 1 Relevés");
+}

@@ -122,3 +122,50 @@ TEST_F(TableMouse, DraggingARowMovesItAndUndoMovesItBack) {
     ASSERT_TRUE(core::VytazeniZalohyDat(ws, ui));
     for (int i = 1; i <= 6; ++i) EXPECT_EQ(ws.table.SpeciesInfo[i].record, i);
 }
+
+TEST_F(TableMouse, AClickModePicksARelevéOrIsLeft) {
+    // A left click on a relevé column, in the head or the body, picks it.
+    ws.clickMode = core::ClickMode::IndicatorMeans;
+    auto result = view::Picture1_MouseDown(ws, head(3), MouseButton::Left, false, false);
+    EXPECT_EQ(result.pickedReleve, 3);
+    EXPECT_EQ(result.pickedFor, core::ClickMode::IndicatorMeans);
+    EXPECT_TRUE(result.clickModeEnded);
+    EXPECT_EQ(ws.CurrentReleve, 3);
+    EXPECT_EQ(ws.clickMode, core::ClickMode::None);
+    std::swap(ws.table.ReleveOrder[2], ws.table.ReleveOrder[4]);
+    ws.clickMode = core::ClickMode::IndicatorMeans;
+    EXPECT_EQ(view::Picture1_MouseDown(ws, row(2, 2), MouseButton::Left, false, false).pickedReleve, 4);
+    EXPECT_EQ(ws.CurrentRow, 1);  // the click was not taken for the species row
+
+    // Any other press only leaves the mode: nothing is coloured, selected or separated.
+    ws.releveColourBox = 2;
+    ws.speciesColourBox = 3;
+    const std::vector<TableHit> elsewhere = {row(4, 0), {TableHit::Area::Head, 0, 0}, {}, head(9)};
+    for (const TableHit& hit : elsewhere) {
+        ws.clickMode = core::ClickMode::IndicatorMeans;
+        result = view::Picture1_MouseDown(ws, hit, MouseButton::Left, false, false);
+        EXPECT_EQ(result.pickedReleve, 0);
+        EXPECT_TRUE(result.clickModeEnded);
+        EXPECT_EQ(ws.clickMode, core::ClickMode::None);
+    }
+    for (bool shift : {false, true}) {
+        ws.clickMode = core::ClickMode::IndicatorMeans;
+        const MouseButton button = shift ? MouseButton::Left : MouseButton::Right;
+        EXPECT_EQ(view::Picture1_MouseDown(ws, head(2), button, shift, false).pickedReleve, 0);
+        ws.clickMode = core::ClickMode::IndicatorMeans;
+        EXPECT_EQ(view::Picture1_MouseDown(ws, row(3, 1), button, shift, false).pickedReleve, 0);
+    }
+    EXPECT_EQ(ws.CurrentRow, 1);
+    EXPECT_EQ(ws.CurrentReleve, 4);
+    EXPECT_EQ(rowColours(), (std::vector<int>(6, 0)));
+    EXPECT_EQ(columnColours(), (std::vector<int>(5, 0)));
+    for (int k = 1; k <= 5; ++k) EXPECT_EQ(ws.table.SeparatorAfter[k], 0);
+    EXPECT_FALSE(ws.undo.available);
+
+    // Esc leaves it; the next clicks are ordinary ones.
+    ws.clickMode = core::ClickMode::IndicatorMeans;
+    EXPECT_TRUE(view::leaveClickMode(ws));
+    EXPECT_FALSE(view::leaveClickMode(ws));
+    view::Picture1_MouseDown(ws, head(2), MouseButton::Right, false, false);
+    EXPECT_EQ(ws.table.ReleveColour[2].number, 2);
+}
