@@ -43,7 +43,6 @@ Form49::Form49(QWidget* parent) : QDialog(parent) {
         models_[m] = new QRadioButton(QString("Model &%1").arg(m + 1), modelBox);
         models_[m]->setObjectName(QString("Option%1").arg(m + 1));
         modelLayout->addWidget(models_[m]);
-        connect(models_[m], &QRadioButton::toggled, this, [this] { calculate(); });
     }
     models_[0]->setChecked(true);
 
@@ -71,6 +70,7 @@ Form49::Form49(QWidget* parent) : QDialog(parent) {
     problem_ = new QLabel(calculator);
     problem_->setStyleSheet("color: #b00000;");
     for (QLineEdit* box : {latitude_, slope_, aspect_}) connect(box, &QLineEdit::textChanged, this, [this] { calculate(); });
+    for (QRadioButton* option : models_) connect(option, &QRadioButton::toggled, this, [this] { calculate(); });
     auto* inputs = new QFormLayout;
     inputs->addRow("&Latitude (ddmmss):", latitude_);
     inputs->addRow("&Slope (degrees):", slope_);
@@ -94,7 +94,7 @@ Form49::Form49(QWidget* parent) : QDialog(parent) {
     layout->addWidget(calculator);
     QPushButton* run = addConfirmButtons(layout, this, "&Calculate for All Relevés", "Command1");
     connect(run, &QPushButton::clicked, this, &QDialog::accept);
-    resize(720, 0);
+    resize(760, 500);
     calculate();
 }
 

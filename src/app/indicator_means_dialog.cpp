@@ -47,6 +47,10 @@ Form17::Form17(core::Workspace& ws, core::Interaction& ui, int32_t releve, QWidg
     tree_->setHeaderLabels({"Species", "Cover %", "L", "T", "K", "F", "R", "N"});
     tree_->setRootIsDecorated(false);
     tree_->setSelectionMode(QAbstractItemView::NoSelection);
+    tree_->header()->setStretchLastSection(false);
+    tree_->header()->setDefaultAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    tree_->headerItem()->setTextAlignment(0, Qt::AlignLeft | Qt::AlignVCenter);
+    tree_->header()->setMinimumSectionSize(tree_->fontMetrics().horizontalAdvance("00.00") + 12);
     tree_->header()->setSectionResizeMode(0, QHeaderView::Stretch);
     for (int c = 1; c < 8; ++c) tree_->header()->setSectionResizeMode(c, QHeaderView::ResizeToContents);
 

@@ -78,6 +78,10 @@ Form18::Form18(core::Workspace& ws, core::Interaction& ui, QWidget* parent) : QD
     list_ = new QListWidget(this);
     list_->setObjectName("List1");
     list_->setFont(QFontDatabase::systemFont(QFontDatabase::FixedFont));
+    // Column headings over the list, in its fixed-pitch font.
+    auto* headings = new QLabel(QString::fromStdString(core::leftJustify("Species", 40) + "  L  T  K  F  R  N"), this);
+    headings->setFont(list_->font());
+    headings->setIndent(list_->frameWidth() + 3);
     connect(list_, &QListWidget::itemActivated, this, [this](QListWidgetItem* item) { assignRecord(list_->row(item)); });
 
     auto* close = new QPushButton("&Close", this);
@@ -91,6 +95,7 @@ Form18::Form18(core::Workspace& ws, core::Interaction& ui, QWidget* parent) : QD
     layout->addLayout(commands);
     layout->addWidget(status_);
     layout->addWidget(current);
+    layout->addWidget(headings);
     layout->addWidget(list_, 1);
     layout->addLayout(foot);
     resize(760, 520);
