@@ -1,5 +1,6 @@
 #include "analysis/indicator_means.h"
 
+#include <algorithm>
 #include <cmath>
 
 #include "analysis/diversity_indices.h"
@@ -38,19 +39,35 @@ std::string roundedShannon(double h) {
 
 }  // namespace
 
-ReleveIndicatorSums indicatorSums(const core::Table& table, int32_t rec) {
+IndicatorNumbers indicatorNumbers(const core::Table& table) {
+    IndicatorNumbers numbers;
+    numbers.values.resize(static_cast<size_t>(std::max(table.SpeciesRecordCount, 0)) + 1);
+    for (int32_t s = 1; s <= table.SpeciesRecordCount && s <= table.MaxSpecies; ++s)
+        for (int a = 0; a < IndicatorAxes; ++a) {
+            const double v = indicatorNumber(table.SpeciesIndicator[s][a]);
+            numbers.values[static_cast<size_t>(s)][static_cast<size_t>(a)] = v > 0 ? v : 0;
+        }
+    numbers.weights.resize(static_cast<size_t>(std::max(table.SpeciesCount, 0)) + 1);
+    for (int32_t i = 1; i <= table.SpeciesCount; ++i)
+        numbers.weights[static_cast<size_t>(i)] = core::leadingNumber(table.SpeciesLayerLabel[i]);
+    return numbers;
+}
+
+ReleveIndicatorSums indicatorSums(const core::Table& table, int32_t rec, const IndicatorNumbers& numbers) {
     ReleveIndicatorSums sums;
     if (rec < 1 || rec > table.ReleveRecordCount) return sums;
     const std::string& cells = table.ReleveData[rec];
+    sums.covers.reserve(static_cast<size_t>(core::cellCount(cells)));
     for (int c = 0; c < core::cellCount(cells); ++c) {
         const int32_t row = table.liveRowOfCell(cells, c);
         if (row == 0 || table.SpeciesInfo[row].name.starts_with("###")) continue;
         const int32_t s = core::cellRecord(cells, c);
         ++sums.species;
         sums.covers.push_back(core::coverPercent(core::cellCoverByte(cells, c)));
-        const double weight = core::leadingNumber(table.SpeciesLayerLabel[row]);
-        for (int a = 0; a < IndicatorAxes; ++a) {
-            const double v = indicatorNumber(table.SpeciesIndicator[s][a]);
+        const double weight = numbers.weights[static_cast<size_t>(row)];
+        const std::array<double, 6>& values = numbers.values[static_cast<size_t>(s)];
+        for (size_t a = 0; a < IndicatorAxes; ++a) {
+            const double v = values[a];
             if (!(v > 0)) continue;
             sums.sum[a] += v;
             ++sums.count[a];
@@ -59,6 +76,10 @@ ReleveIndicatorSums indicatorSums(const core::Table& table, int32_t rec) {
         }
     }
     return sums;
+}
+
+ReleveIndicatorSums indicatorSums(const core::Table& table, int32_t rec) {
+    return indicatorSums(table, rec, indicatorNumbers(table));
 }
 
 std::optional<int32_t> indicatorMean(const ReleveIndicatorSums& sums, int a, MeanMode mode) {
@@ -73,12 +94,13 @@ std::optional<int32_t> indicatorMean(const ReleveIndicatorSums& sums, int a, Mea
 void Form17_Command2_Click(core::Workspace& ws, core::Interaction& ui, MeanMode mode,
                            std::optional<int> headAxis) {
     core::Table& t = ws.table;
+    const IndicatorNumbers numbers = indicatorNumbers(t);
     core::ProgressMeter meter(ui, t.ReleveCount);
     for (int32_t k = 1; k <= t.ReleveCount; ++k) {
         meter.merak();
         const int32_t rec = t.ReleveOrder[k].record;
         if (rec < 1 || rec > t.ReleveRecordCount) continue;
-        const ReleveIndicatorSums sums = indicatorSums(t, rec);
+        const ReleveIndicatorSums sums = indicatorSums(t, rec, numbers);
         for (int a = 0; a < IndicatorAxes; ++a)
             if (const auto mean = indicatorMean(sums, a, mode)) t.ReleveIndicatorMean[rec][a] = *mean;
         if (headAxis && *headAxis >= 1 && *headAxis <= IndicatorAxes)
@@ -100,9 +122,10 @@ std::vector<std::string> ecologicalExportLines(const core::Workspace& ws, int co
                         ExportHeadingEnd);
     const std::vector<int32_t> groups =
         withGroups ? core::groupNumbersOf(t, ws.separatorHierarchy, ws.separatorLevel) : std::vector<int32_t>();
+    const IndicatorNumbers numbers = indicatorNumbers(t);
     for (int32_t k = 1; k <= t.ReleveCount; ++k) {
         if (colour != core::AllColours && t.ReleveColour[k].number != colour) continue;
-        const ReleveIndicatorSums sums = indicatorSums(t, t.ReleveOrder[k].record);
+        const ReleveIndicatorSums sums = indicatorSums(t, t.ReleveOrder[k].record, numbers);
         std::string line;
         if (withGroups) line += std::to_string(groups[static_cast<size_t>(k)]) + ";";
         line += std::to_string(t.ReleveOrder[k].turbovegNumber) + ";" + std::to_string(sums.species);

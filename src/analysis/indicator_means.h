@@ -36,6 +36,16 @@ struct ReleveIndicatorSums {
     std::array<double, 6> weightTotal{};
 };
 
+// The numbers behind the sums, read once for a run over many relevés: each
+// species record's six values (0 where a value does not count) and each
+// row's weight, the number of its layer label.
+struct IndicatorNumbers {
+    std::vector<std::array<double, 6>> values;  // by species record
+    std::vector<double> weights;                // by row
+};
+IndicatorNumbers indicatorNumbers(const core::Table& table);
+
+ReleveIndicatorSums indicatorSums(const core::Table& table, int32_t rec, const IndicatorNumbers& numbers);
 ReleveIndicatorSums indicatorSums(const core::Table& table, int32_t rec);
 
 // The mean of axis a (0..5) in thousandths (x 1000, rounded half away from
