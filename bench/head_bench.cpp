@@ -4,16 +4,15 @@
 
 #include <benchmark/benchmark.h>
 
-#include <random>
 
 #include "analysis/diversity_indices.h"
 #include "analysis/indicator_means.h"
 #include "analysis/species_heads.h"
-#include "core/index_code.h"
 #include "core/interaction.h"
 #include "core/menu_captions.h"
 #include "core/palette.h"
 #include "core/workspace.h"
+#include "generator/generator.h"
 
 namespace {
 
@@ -31,31 +30,19 @@ public:
     std::optional<std::string> saveFile(const core::FileRequest&) override { return {}; }
 };
 
-// A million relevés with about 25 of 5,000 species each; every tenth species
-// red and carrying indicator values.
+// A generated table of a million relevés with about 25 of 5,000 species
+// each, some species coloured, every species with indicator values.
 core::Workspace& largeWorkspace() {
     static core::Workspace* ws = [] {
         auto* w = new core::Workspace("/tmp/zembu-head-bench");
-        core::Table& t = w->table;
-        t.setCapacities(1000000, 5000);
-        t.ReleveCount = t.ReleveRecordCount = 1000000;
-        t.SpeciesCount = t.SpeciesRecordCount = 5000;
-        std::mt19937 rng(7);
-        for (int32_t i = 1; i <= 5000; ++i) {
-            t.SpeciesInfo[i] = {i, "Species number " + std::to_string(i), i};
-            t.SpeciesRowOfRecord[i] = i;
-            t.SpeciesLayerLabel[i] = "  6";
-            if (i % 10 == 0) t.SpeciesColour[i] = {0xCC, 1};
-            for (std::string& value : t.SpeciesIndicator[i]) value = std::to_string(1 + rng() % 9);
-        }
-        for (int32_t k = 1; k <= t.ReleveCount; ++k) {
-            t.ReleveOrder[k] = {k, k};
-            t.ReleveColour[k] = {0xFFFFFF, 0};
-            const int32_t base = static_cast<int32_t>(rng() % 4900);
-            for (int c = 0; c < 25; ++c)
-                core::appendCell(t.ReleveData[k], 1 + (base + static_cast<int32_t>(rng() % 100)) % 5000,
-                                 core::coverByte(1 + static_cast<int>(rng() % 95)));
-        }
+        generator::GeneratorOptions options;
+        options.releves = 1000000;
+        options.species = 5000;
+        options.communities = 12;
+        options.colours = true;
+        options.indicatorValues = true;
+        options.layerLabels = true;
+        w->table = generator::generateTable(options);
         w->speciesColourBox = 1;
         return w;
     }();

@@ -77,14 +77,19 @@ std::string leftoverBytesWarning(const std::filesystem::path& file, const Indica
            std::to_string(first) + " on) are not a whole record of the indicator table and were not read.";
 }
 
+std::vector<IndicatorRecord> readIndicatorRecords(const std::filesystem::path& file, core::Interaction& ui) {
+    IndicatorTableContents contents = readIndicatorTable(file);
+    const std::string warning = leftoverBytesWarning(file, contents);
+    if (!warning.empty()) ui.message(warning, "Program Info", core::MessageIcon::Warning);
+    return std::move(contents.records);
+}
+
 std::optional<std::vector<IndicatorRecord>> loadIndicatorTable(core::Workspace& ws, core::Interaction& ui,
                                                                const std::filesystem::path& file) {
     try {
-        IndicatorTableContents contents = readIndicatorTable(file);
-        const std::string warning = leftoverBytesWarning(file, contents);
-        if (!warning.empty()) ui.message(warning, "Program Info", core::MessageIcon::Warning);
+        std::vector<IndicatorRecord> records = readIndicatorRecords(file, ui);
         ws.indicatorTableFile = file.string();
-        return std::move(contents.records);
+        return records;
     } catch (const core::ZembuError& e) {
         ui.message(e.what(), e.title(), core::MessageIcon::Critical);
         return std::nullopt;
@@ -117,13 +122,17 @@ int32_t assignIndicatorValuesByName(core::Table& table, const std::vector<Indica
     });
 }
 
+int32_t assignIndicatorValues(core::Table& table, const std::vector<IndicatorRecord>& records, bool byName) {
+    return byName ? assignIndicatorValuesByName(table, records) : assignIndicatorValuesByNumber(table, records);
+}
+
 int32_t chooseIndicatorTable(core::Workspace& ws, core::Interaction& ui, bool byName) {
     const core::FileRequest request{IndicatorTableTitle, IndicatorTableFilter, "*.txt", ws.currentDirectory, true};
     const std::optional<std::string> file = ui.openFile(request);
     if (!file) return -1;
     const auto records = loadIndicatorTable(ws, ui, *file);
     if (!records) return -1;
-    return byName ? assignIndicatorValuesByName(ws.table, *records) : assignIndicatorValuesByNumber(ws.table, *records);
+    return assignIndicatorValues(ws.table, *records, byName);
 }
 
 std::optional<std::vector<IndicatorRecord>> Form18_Command4_Click(core::Workspace& ws, core::Interaction& ui) {

@@ -64,6 +64,10 @@ IndicatorTableContents readIndicatorTable(const std::filesystem::path& file);
 // The warning about bytes after the last whole record ("" when there are none).
 std::string leftoverBytesWarning(const std::filesystem::path& file, const IndicatorTableContents& contents);
 
+// Reads an indicator table file and shows the warning about leftover bytes,
+// if any; throws core::ZembuError when the file cannot be read.
+std::vector<IndicatorRecord> readIndicatorRecords(const std::filesystem::path& file, core::Interaction& ui);
+
 // Reads an indicator table for a command: a file that cannot be read is
 // reported (nothing returned), leftover bytes are warned of and the records
 // before them returned; the file becomes the workspace's indicator table.
@@ -85,6 +89,9 @@ int32_t assignIndicatorValuesByNumber(core::Table& table, const std::vector<Indi
 // Form18.Command3_Click: the same, matching the trimmed row name (without its
 // first four characters when it begins with "(") with the trimmed record name.
 int32_t assignIndicatorValuesByName(core::Table& table, const std::vector<IndicatorRecord>& records);
+
+// Assigns by species name (byName) or by species number, as the two rules above.
+int32_t assignIndicatorValues(core::Table& table, const std::vector<IndicatorRecord>& records, bool byName);
 
 // The file chooser and assignment of Form18 (byName chooses the rule): the
 // file is asked for with the program's title and filter; a file that cannot

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "analysis/indicator_table.h"
 #include "cli/cli_interaction.h"
 #include "core/errors.h"
 #include "core/palette.h"
@@ -37,6 +38,24 @@ std::optional<int> parseColour(std::string_view text) {
     for (int n = 0; n < core::PaletteColourCount; ++n)
         if (name == palette[n].name || name == std::to_string(n)) return n;
     return std::nullopt;
+}
+
+bool assignIndicatorTable(core::Table& table, const std::string& file, bool byName, CliContext& context,
+                          core::Interaction& ui) {
+    try {
+        analysis::assignIndicatorValues(table, analysis::readIndicatorRecords(file, ui), byName);
+        return true;
+    } catch (const core::ZembuError& e) {
+        refuse(context, ui, e);
+        return false;
+    }
+}
+
+void printHeads(const core::Table& table, std::ostream& out) {
+    for (int32_t k = 1; k <= table.ReleveCount; ++k) {
+        const int32_t rec = table.ReleveOrder[k].record;
+        out << rec << '\t' << core::trim(table.ReleveHead[rec]) << '\n';
+    }
 }
 
 void fitCapacities(core::Table& table, int32_t releves, int32_t species) {

@@ -38,6 +38,16 @@ std::optional<int> parseColour(std::string_view text);
 // The choices parseColour accepts, for messages.
 inline constexpr const char* ColourChoices = "black (white), red, blue, sea-green, green, yellow, violet, grey, all or 0-7, 9";
 
+// Gives the table the values of an indicator table (by species name or
+// number), with the warning about leftover bytes on standard error; false
+// after refusing a file that cannot be read.
+bool assignIndicatorTable(core::Table& table, const std::string& file, bool byName, CliContext& context,
+                          core::Interaction& ui);
+
+// Per relevé in column order: its running number, a tab and its head text
+// without blanks, one line each.
+void printHeads(const core::Table& table, std::ostream& out);
+
 // Before an import: gives the table room for the relevés and species the
 // file holds (a tool reads any file the program could).
 void fitCapacities(core::Table& table, int32_t releves, int32_t species);

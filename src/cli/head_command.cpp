@@ -11,7 +11,6 @@
 #include "cli/cli_interaction.h"
 #include "cli/command_support.h"
 #include "cli/commands.h"
-#include "core/errors.h"
 #include "core/text.h"
 #include "core/workspace.h"
 
@@ -117,18 +116,8 @@ bool computeHead(const HeadOptions& o, core::Workspace& ws, CliContext& context,
                             "reaction, nutrients, not " + *axisText + ".");
         return false;
     }
-    if (!o.indicatorTable.empty()) {
-        try {
-            const analysis::IndicatorTableContents contents = analysis::readIndicatorTable(o.indicatorTable);
-            const std::string warning = analysis::leftoverBytesWarning(o.indicatorTable, contents);
-            if (!warning.empty()) ui.message(warning, "Program Info", core::MessageIcon::Warning);
-            if (o.match == "name") analysis::assignIndicatorValuesByName(ws.table, contents.records);
-            else analysis::assignIndicatorValuesByNumber(ws.table, contents.records);
-        } catch (const core::ZembuError& e) {
-            refuse(context, ui, e);
-            return false;
-        }
-    }
+    if (!o.indicatorTable.empty() && !assignIndicatorTable(ws.table, o.indicatorTable, o.match == "name", context, ui))
+        return false;
     analysis::Form17_Command2_Click(ws, ui, o.weighted ? analysis::MeanMode::Weighted : analysis::MeanMode::Plain,
                                     axis);
     return true;
@@ -157,11 +146,7 @@ void runHead(const HeadOptions& o, CliContext& context) {
         context.exitCode = 1;
         return;
     }
-    const core::Table& t = ws->table;
-    for (int32_t k = 1; k <= t.ReleveCount; ++k) {
-        const int32_t rec = t.ReleveOrder[k].record;
-        context.out << rec << '\t' << core::trim(t.ReleveHead[rec]) << '\n';
-    }
+    printHeads(ws->table, context.out);
 }
 
 }  // namespace

@@ -5,11 +5,9 @@
 #include <CLI/CLI.hpp>
 
 #include "analysis/indicator_means.h"
-#include "analysis/indicator_table.h"
 #include "cli/cli_interaction.h"
 #include "cli/command_support.h"
 #include "cli/commands.h"
-#include "core/errors.h"
 #include "core/text.h"
 #include "core/workspace.h"
 
@@ -36,18 +34,8 @@ void runIndicatorMeans(const IndicatorMeansOptions& o, CliContext& context) {
     }
     const auto ws = loadWorkspace(o.file, context);
     if (!ws) return;
-    if (!o.indicatorTable.empty()) {
-        try {
-            const analysis::IndicatorTableContents contents = analysis::readIndicatorTable(o.indicatorTable);
-            const std::string warning = analysis::leftoverBytesWarning(o.indicatorTable, contents);
-            if (!warning.empty()) ui.message(warning, "Program Info", core::MessageIcon::Warning);
-            if (o.by == "name") analysis::assignIndicatorValuesByName(ws->table, contents.records);
-            else analysis::assignIndicatorValuesByNumber(ws->table, contents.records);
-        } catch (const core::ZembuError& e) {
-            refuse(context, ui, e);
-            return;
-        }
-    }
+    if (!o.indicatorTable.empty() && !assignIndicatorTable(ws->table, o.indicatorTable, o.by == "name", context, ui))
+        return;
     if (!o.exportFile.empty() && !analysis::writeEcologicalExport(*ws, o.exportFile, *colour, o.groups)) {
         refuse(context, ui, "The file " + o.exportFile + " cannot be written.", "Program Info");
         return;

@@ -7,7 +7,6 @@
 #include "cli/cli_interaction.h"
 #include "cli/command_support.h"
 #include "cli/commands.h"
-#include "core/text.h"
 #include "core/workspace.h"
 
 namespace zembu::cli {
@@ -30,11 +29,7 @@ void runIndices(const IndicesOptions& o, CliContext& context) {
     else
         analysis::Form49_Command1_Click(*ws, ui, o.model - 1,
                                         o.index == "heatload" ? analysis::HeatLoad : analysis::Radiation);
-    const core::Table& t = ws->table;
-    for (int32_t k = 1; k <= t.ReleveCount; ++k) {
-        const int32_t rec = t.ReleveOrder[k].record;
-        context.out << rec << '\t' << core::trim(t.ReleveHead[rec]) << '\n';
-    }
+    printHeads(ws->table, context.out);
 }
 
 }  // namespace

@@ -14,6 +14,7 @@
 #include <QTreeWidget>
 #include <QtTest>
 #include <fstream>
+#include <memory>
 
 #include "analysis/beals_smoothing.h"
 #include "analysis/heat_load.h"
@@ -31,8 +32,11 @@
 #include "core/text.h"
 #include "core/workspace.h"
 #include "session/startup.h"
+#include "table_clicks.h"
 
 using namespace zembu;
+using zembu::testing::headPoint;
+using zembu::testing::rowPoint;
 
 class AnalysisDialogsTest : public QObject {
     Q_OBJECT
@@ -90,13 +94,20 @@ private:
         return file;
     }
 
-    static QPoint headPoint(const app::TableWidget& w, int column) {
-        const int prefix = 20 + 2 + 3;
-        return {4 + (prefix + column - 1) * w.charWidth() + w.charWidth() / 2, 2 * w.rowHeight()};
-    }
-    static QPoint rowPoint(const app::TableWidget& w, int row, int cell = 1) {
-        return {4 + cell * w.charWidth() + w.charWidth() / 2, static_cast<int>((6.7 + row - 1 + 0.5) * w.rowHeight())};
-    }
+
+    // A shown main window on the four species.
+    struct ShownWindow {
+        core::Workspace ws;
+        core::ScriptedInteraction ui;
+        std::unique_ptr<app::MainWindow> window;
+        explicit ShownWindow(const std::string& home) : ws(home) {
+            session::Form_Load(ws, ui);
+            loadTable(ws.table);
+            window = std::make_unique<app::MainWindow>(ws, ui);
+            window->resize(900, 600);
+            window->show();
+        }
+    };
 
 private slots:
     void form18AssignsListsAndEditsTheCurrentSpecies() {
@@ -198,13 +209,10 @@ private slots:
     }
 
     void theClickModeOpensForm17ForTheClickedReleveOnly() {
-        core::Workspace ws(path("home3"));
-        core::ScriptedInteraction ui;
-        session::Form_Load(ws, ui);
-        loadTable(ws.table);
-        app::MainWindow window(ws, ui);
-        window.resize(900, 600);
-        window.show();
+        ShownWindow shown(path("home3"));
+        core::Workspace& ws = shown.ws;
+        core::ScriptedInteraction& ui = shown.ui;
+        app::MainWindow& window = *shown.window;
         QVERIFY(QTest::qWaitForWindowExposed(&window));
         app::TableWidget& table = *window.tableWidget();
         QWidget* surface = table.viewport();
@@ -286,13 +294,10 @@ private slots:
     }
 
     void headItemsFollowTheSelectionAndRun() {
-        core::Workspace ws(path("home4"));
-        core::ScriptedInteraction ui;
-        session::Form_Load(ws, ui);
-        loadTable(ws.table);
-        app::MainWindow window(ws, ui);
-        window.resize(900, 600);
-        window.show();
+        ShownWindow shown(path("home4"));
+        core::Workspace& ws = shown.ws;
+        core::ScriptedInteraction& ui = shown.ui;
+        app::MainWindow& window = *shown.window;
         QVERIFY(QTest::qWaitForWindowExposed(&window));
         app::TableWidget& table = *window.tableWidget();
         QAction* count = window.action(core::menu::CountSpecies);

@@ -11,8 +11,11 @@
 #include "core/scripted_interaction.h"
 #include "core/workspace.h"
 #include "session/startup.h"
+#include "table_clicks.h"
 
 using namespace zembu;
+using zembu::testing::headPoint;
+using zembu::testing::rowPoint;
 
 class TableWidgetTest : public QObject {
     Q_OBJECT
@@ -39,13 +42,6 @@ private:
         t.recountFrequencies();
     }
 
-    static QPoint headPoint(const app::TableWidget& w, int column) {
-        const int prefix = 20 + 2 + 3;
-        return {4 + (prefix + column - 1) * w.charWidth() + w.charWidth() / 2, 2 * w.rowHeight()};
-    }
-    static QPoint rowPoint(const app::TableWidget& w, int row, int cell = 1) {
-        return {4 + cell * w.charWidth() + w.charWidth() / 2, static_cast<int>((6.7 + row - 1 + 0.5) * w.rowHeight())};
-    }
 
 private slots:
     void mouseColoursSeparatesAndDrags() {
