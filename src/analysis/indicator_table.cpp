@@ -166,19 +166,20 @@ bool setIndicatorValuesOfRow(core::Table& table, core::Interaction& ui, int32_t 
 
 bool indivalu_Click(core::Workspace& ws, core::Interaction& ui, int axis) {
     if (axis < 1 || axis > IndicatorAxes) return false;
-    core::ZalohaDat(ws);
     core::Table& t = ws.table;
-    bool anyValue = false;
-    for (int32_t i = 1; i <= t.SpeciesCount; ++i) {
+    const auto valueOfRow = [&t, axis](int32_t i) -> std::string_view {
         const int32_t s = t.SpeciesInfo[i].record;
-        const std::string& value = s >= 1 && s <= t.MaxSpecies ? t.SpeciesIndicator[s][axis - 1] : std::string();
-        t.SpeciesLayerLabel[i] = core::rightJustify(core::trim(value), 3);
-        anyValue = anyValue || indicatorNumber(value) > 0;
-    }
+        return s >= 1 && s <= t.MaxSpecies ? std::string_view(t.SpeciesIndicator[s][axis - 1]) : std::string_view();
+    };
+    // Without any value the labels are left as they are, not blanked.
+    bool anyValue = false;
+    for (int32_t i = 1; i <= t.SpeciesCount && !anyValue; ++i) anyValue = indicatorNumber(valueOfRow(i)) > 0;
     if (!anyValue) {
         ui.message(NoIndicatorValuesMessage, "Program Info", core::MessageIcon::Critical);
         return false;
     }
+    core::ZalohaDat(ws);
+    for (int32_t i = 1; i <= t.SpeciesCount; ++i) t.SpeciesLayerLabel[i] = core::rightJustify(core::trim(valueOfRow(i)), 3);
     return true;
 }
 

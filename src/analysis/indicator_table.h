@@ -114,8 +114,9 @@ bool setIndicatorValuesOfRow(core::Table& table, core::Interaction& ui, int32_t 
                              const core::IndicatorValues& values);
 
 // indivalu_Click (axis 1..6): after an undo snapshot, every live row's layer
-// label shows its value of the axis, trimmed and right-aligned in 3; when no
-// species has a value above 0, the message follows. Returns false then.
+// label shows its value of the axis, trimmed and right-aligned in 3. When no
+// species has a value above 0 of the axis, the message and nothing else
+// (false).
 bool indivalu_Click(core::Workspace& ws, core::Interaction& ui, int axis);
 
 }  // namespace zembu::analysis

@@ -113,8 +113,11 @@ TEST(IndicatorMeans, AxisLabelsAndTheirMessage) {
     EXPECT_EQ(ws.table.SpeciesLayerLabel[1], "  7");
     EXPECT_EQ(ws.table.SpeciesLayerLabel[3], "  x");
     EXPECT_TRUE(ws.undo.available);
+    ws.undo.available = false;
     ui.expectMessage(analysis::NoIndicatorValuesMessage, "Program Info");
     EXPECT_FALSE(analysis::indivalu_Click(ws, ui, 2));
+    EXPECT_EQ(ws.table.SpeciesLayerLabel[1], "  7");  // not blanked by an axis without values
+    EXPECT_FALSE(ws.undo.available);
     EXPECT_SCRIPT_DONE(ui);
 }
 
