@@ -5,7 +5,6 @@
 #include "analysis/indicator_table.h"
 #include "cli/cli_interaction.h"
 #include "core/errors.h"
-#include "core/palette.h"
 #include "core/text.h"
 #include "core/table_file.h"
 
@@ -28,16 +27,6 @@ void refuse(CliContext& context, core::Interaction& ui, std::string_view text, s
 
 void refuse(CliContext& context, core::Interaction& ui, const core::ZembuError& error) {
     refuse(context, ui, error.what(), error.title());
-}
-
-std::optional<int> parseColour(std::string_view text) {
-    const std::string name = core::lowerAscii(core::trim(text));
-    if (name == "white" || name == "0") return 0;
-    if (name == "all" || name == "9") return core::AllColours;
-    const core::Palette palette = core::barvicky();
-    for (int n = 0; n < core::PaletteColourCount; ++n)
-        if (name == palette[n].name || name == std::to_string(n)) return n;
-    return std::nullopt;
 }
 
 bool assignIndicatorTable(core::Table& table, const std::string& file, bool byName, CliContext& context,

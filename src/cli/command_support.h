@@ -5,7 +5,6 @@
 
 #include <cstdint>
 #include <memory>
-#include <optional>
 #include <ostream>
 #include <string>
 #include <string_view>
@@ -30,13 +29,6 @@ std::unique_ptr<core::Workspace> loadWorkspace(const std::string& file, CliConte
 void refuse(CliContext& context, core::Interaction& ui, std::string_view text, std::string_view title = "zembu-cli");
 // The same for an error a reader or a command threw.
 void refuse(CliContext& context, core::Interaction& ui, const core::ZembuError& error);
-
-// A colour given on the command line: a palette name (black or white for 0,
-// red, blue, sea-green, green, yellow, violet, grey; all for 9) or its number
-// 0..7 or 9. Nothing for anything else.
-std::optional<int> parseColour(std::string_view text);
-// The choices parseColour accepts, for messages.
-inline constexpr const char* ColourChoices = "black (white), red, blue, sea-green, green, yellow, violet, grey, all or 0-7, 9";
 
 // Gives the table the values of an indicator table (by species name or
 // number), with the warning about leftover bytes on standard error; false

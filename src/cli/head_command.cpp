@@ -11,6 +11,8 @@
 #include "cli/cli_interaction.h"
 #include "cli/command_support.h"
 #include "cli/commands.h"
+#include "cli/sort_support.h"
+#include "core/palette.h"
 #include "core/text.h"
 #include "core/workspace.h"
 
@@ -125,9 +127,10 @@ bool computeHead(const HeadOptions& o, core::Workspace& ws, CliContext& context,
 
 void runHead(const HeadOptions& o, CliContext& context) {
     CommandLineInteraction ui(context.err);
-    const std::optional<int> colour = parseColour(o.speciesColour);
-    if (!colour || *colour == core::AllColours) {
-        refuse(context, ui, "Unknown species colour " + o.speciesColour + ": use " + ColourChoices + " (not all).");
+    const std::optional<int> colour = colourOption(o.speciesColour, "--species-colour", context, ui);
+    if (!colour) return;
+    if (*colour == core::AllColours) {
+        refuse(context, ui, "--species-colour takes one colour, not all.");
         return;
     }
     const std::string& kind = o.by[0];
@@ -164,7 +167,7 @@ void installHeadCommand(CLI::App& app, CliContext& context) {
     command->add_option("FILE", o->file, "Table file")->required();
     command->add_option("--by", o->by, std::string("The head: ") + HeadChoices)->required()->expected(1, 2);
     command->add_option("--species-colour", o->speciesColour,
-                        std::string("Colour of the species the species-data heads work on: ") + ColourChoices +
+                        std::string("Colour of the species the species-data heads work on: ") + ColourNames +
                             " (default black)");
     command->add_flag("--weighted", o->weighted, "indicator: weight the values by the numbers in the layer labels");
     command->add_option("--indicator-table", o->indicatorTable,

@@ -8,6 +8,7 @@
 #include "cli/cli_interaction.h"
 #include "cli/command_support.h"
 #include "cli/commands.h"
+#include "cli/sort_support.h"
 #include "core/text.h"
 #include "core/workspace.h"
 
@@ -27,11 +28,8 @@ struct IndicatorMeansOptions {
 
 void runIndicatorMeans(const IndicatorMeansOptions& o, CliContext& context) {
     CommandLineInteraction ui(context.err);
-    const std::optional<int> colour = parseColour(o.releveColour);
-    if (!colour) {
-        refuse(context, ui, "Unknown relevé colour " + o.releveColour + ": use " + ColourChoices + ".");
-        return;
-    }
+    const std::optional<int> colour = colourOption(o.releveColour, "--releve-colour", context, ui);
+    if (!colour) return;
     const auto ws = loadWorkspace(o.file, context);
     if (!ws) return;
     if (!o.indicatorTable.empty() && !assignIndicatorTable(ws->table, o.indicatorTable, o.by == "name", context, ui))
@@ -71,7 +69,7 @@ void installIndicatorMeansCommand(CLI::App& app, CliContext& context) {
     CLI::Option* exportOption = command->add_option("--export", o->exportFile, "Write the export of means to this file");
     command->add_flag("--groups", o->groups, "The export with the group numbers of the relevés")->needs(exportOption);
     command->add_option("--releve-colour", o->releveColour,
-                        std::string("Colour of the relevés exported: ") + ColourChoices + " (default all)");
+                        std::string("Colour of the relevés exported: ") + ColourNames + " (default all)");
     command->callback([o, &context] { runIndicatorMeans(*o, context); });
 }
 
