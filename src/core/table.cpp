@@ -17,6 +17,10 @@ void resetVector(std::vector<T>& v, size_t size) {
 
 Table::Table() { Redefine_dimensions(); }
 
+Table::Table(int32_t maxReleves, int32_t maxSpecies) : MaxReleves(maxReleves), MaxSpecies(maxSpecies) {
+    Redefine_dimensions();
+}
+
 void Table::setCapacities(int32_t maxReleves, int32_t maxSpecies) {
     MaxReleves = maxReleves;
     MaxSpecies = maxSpecies;

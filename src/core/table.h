@@ -72,6 +72,9 @@ inline constexpr int MaxGroupMembers = 200;
 class Table {
 public:
     Table();
+    // A table sized to the given capacities from the start (a reader that
+    // knows them allocates its arrays once).
+    Table(int32_t maxReleves, int32_t maxSpecies);
 
     // Capacities: the highest relevé and species index any array can hold.
     int32_t MaxReleves = DefaultMaxReleves;

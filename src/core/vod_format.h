@@ -34,7 +34,7 @@ class ProgressMeter;
 
 // What a table file holds besides the table.
 struct TableFileContents {
-    Table table;                       // sized to the capacities the reader was given
+    Table table{0, 0};                 // sized to the capacities the reader was given
     std::vector<std::string> journal;  // species journal lines
     bool hasJournal = false;           // the file has a journal record
     std::string version;               // "ve64", "ve63", ... or "text" for the text form
