@@ -8,6 +8,9 @@
 
 namespace zembu::core {
 
+// What a command says when it asks for more memory than there is.
+inline constexpr const char* NotEnoughMemoryMessage = "There is not enough memory for this command.";
+
 class ZembuError : public std::runtime_error {
 public:
     explicit ZembuError(const std::string& message, std::string title = "ZEMBU")

@@ -69,7 +69,12 @@ ShortHeadFile readShortHeadFile(const std::filesystem::path& file) {
         const std::string number = field(0);
         if (!isNumber(number)) incorrectStructure();
         ShortHeadFile::Row row;
-        row.releveNumber = static_cast<int32_t>(leadingNumber(number));
+        const auto releve = wholeNumberIn(leadingNumber(number), INT32_MIN, INT32_MAX);
+        if (!releve)
+            throw ZembuError("The relevé number " + number + " in line " + std::to_string(n + 1) +
+                                 " is no relevé number of this program.",
+                             "Program Info");
+        row.releveNumber = static_cast<int32_t>(*releve);
         for (size_t g = 1; g < starts.size(); ++g) row.values.push_back(field(g));
         result.rows.push_back(std::move(row));
     }

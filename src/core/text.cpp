@@ -11,6 +11,11 @@ namespace zembu::core {
 
 int64_t roundHalfEven(double value) {
     if (!std::isfinite(value)) return 0;
+    // 2^63 is the first double beyond the range; every double below it in
+    // size converts exactly.
+    constexpr double Limit = 9223372036854775808.0;
+    if (value >= Limit) return INT64_MAX;
+    if (value < -Limit) return INT64_MIN;
     const double floorValue = std::floor(value);
     const double diff = value - floorValue;
     int64_t result = static_cast<int64_t>(floorValue);
@@ -20,6 +25,19 @@ int64_t roundHalfEven(double value) {
         if (result % 2 != 0) ++result;
     }
     return result;
+}
+
+std::optional<int64_t> wholeNumberIn(double value, int64_t low, int64_t high) {
+    if (!std::isfinite(value)) return std::nullopt;
+    const int64_t n = roundHalfEven(value);
+    if (n < low || n > high) return std::nullopt;
+    return n;
+}
+
+int64_t clampedWholeNumber(double value, int64_t low, int64_t high) {
+    if (!std::isfinite(value)) return low;
+    const int64_t n = roundHalfEven(value);
+    return n < low ? low : n > high ? high : n;
 }
 
 namespace {

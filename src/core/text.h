@@ -8,6 +8,7 @@
 // All number output is locale-independent and uses ".".
 
 #include <cstdint>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -15,8 +16,17 @@
 namespace zembu::core {
 
 // Rounds to the nearest whole number, halves to the even neighbour
-// (2.5 -> 2, 3.5 -> 4, -2.5 -> -2).
+// (2.5 -> 2, 3.5 -> 4, -2.5 -> -2). Values beyond the 64-bit range give its
+// nearest end; a value that is not finite gives 0.
 int64_t roundHalfEven(double value);
+
+// Every whole number a reader takes from a file goes through one of these two.
+// wholeNumberIn: the value rounded half to even when it lies in low..high,
+// nullopt when it does not (or is not finite): for fields a reader refuses.
+std::optional<int64_t> wholeNumberIn(double value, int64_t low, int64_t high);
+// clampedWholeNumber: the value rounded half to even and brought into
+// low..high (not finite: low): for fields whose rule caps them.
+int64_t clampedWholeNumber(double value, int64_t low, int64_t high);
 
 // The leading-number rule: the number at the start of the text (after blanks),
 // with optional sign, decimal point and exponent; 0 when the text does not

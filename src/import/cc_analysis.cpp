@@ -68,9 +68,13 @@ std::optional<CcAnalysis> test_tabulky(const std::filesystem::path& file, CcOpti
 
         DistinctValues distinct;
         CcDataLine data;
+        bool endOfData = false;
         while (cursor.next(line)) {
             parseCcDataLine(line, data);
-            if (data.releve == 0) break;
+            if (data.releve == 0) {
+                endOfData = true;
+                break;
+            }
             checkReleveIndex(data.releve, cursor.lineNumber(), maxReleves);
             result.largestReleveIndex = std::max(result.largestReleveIndex, data.releve);
             for (const CcPair& pair : data.pairs) {
@@ -80,6 +84,7 @@ std::optional<CcAnalysis> test_tabulky(const std::filesystem::path& file, CcOpti
             }
             result.pairCount += static_cast<int64_t>(data.pairs.size());
         }
+        checkEndOfData(endOfData);
 
         const std::vector<std::string_view> species = readCcSpeciesList(cursor, result.largestSpeciesIndex);
         result.speciesCount = static_cast<int64_t>(species.size());
@@ -98,6 +103,7 @@ std::optional<CcAnalysis> test_tabulky(const std::filesystem::path& file, CcOpti
         }
 
         result.releveCount = static_cast<int64_t>(readCcReleveList(cursor).size());
+        checkReleveList(result.releveCount);
         checkReleveCount(result.releveCount, maxReleves);
 
         for (double v : distinct.values()) result.values.push_back({v, defaultPercent(v)});

@@ -43,6 +43,20 @@ void checkReleveCount(int64_t count, int32_t maxReleves) {
     if (count > maxReleves) refuseCount("relevés", count, maxReleves);
 }
 
+void checkEndOfData(bool found) {
+    if (!found)
+        throw core::ZembuError("The file format is not correct!!!\rThe data lines do not end with an end-of-data "
+                               "line (\"0000\"); the file is not whole or its lines are not in the CC! format.",
+                               kTitle);
+}
+
+void checkReleveList(int64_t count) {
+    if (count == 0)
+        throw core::ZembuError("The file format is not correct!!!\rThe file has no relevé list after its species "
+                               "list, so no relevé of its data can be placed in the table.",
+                               kTitle);
+}
+
 void checkSpeciesCount(int64_t count, int32_t maxSpecies) {
     if (count > maxSpecies) refuseCount("species", count, maxSpecies);
 }

@@ -130,9 +130,9 @@ std::vector<std::string_view> readCcReleveList(LineCursor& cursor) {
 }
 
 int32_t ccReleveNumber(std::string_view field) {
-    const double v = core::leadingNumber(core::trim(field));
-    if (v > std::numeric_limits<int32_t>::max() || v < std::numeric_limits<int32_t>::min()) return 0;
-    return static_cast<int32_t>(core::roundHalfEven(v));
+    const auto n = core::wholeNumberIn(core::leadingNumber(core::trim(field)), std::numeric_limits<int32_t>::min(),
+                                       std::numeric_limits<int32_t>::max());
+    return n ? static_cast<int32_t>(*n) : 0;
 }
 
 }  // namespace zembu::import

@@ -93,8 +93,7 @@ core::Table importCcText(std::string_view content, const CcOptions& options, con
     core::ProgressMeter meter(ui, static_cast<int64_t>(content.size()));
     meter.setCount(0);
 
-    core::Table table;
-    table.setCapacities(maxReleves, maxSpecies);
+    core::Table table(maxReleves, maxSpecies);
 
     LineCursor cursor(content);
     std::string_view line;
@@ -108,9 +107,13 @@ core::Table importCcText(std::string_view content, const CcOptions& options, con
     CcDataLine data;
     int64_t largestSpecies = 0;
     int64_t linesRead = 0;
+    bool endOfData = false;
     while (cursor.next(line)) {
         parseCcDataLine(line, data);
-        if (data.releve == 0) break;
+        if (data.releve == 0) {
+            endOfData = true;
+            break;
+        }
         checkReleveIndex(data.releve, cursor.lineNumber(), maxReleves);
         for (const CcPair& pair : data.pairs) {
             checkSpeciesIndex(pair.species, cursor.lineNumber(), maxSpecies);
@@ -120,6 +123,7 @@ core::Table importCcText(std::string_view content, const CcOptions& options, con
         if ((++linesRead & 1023) == 0) meter.setCount(static_cast<int64_t>(cursor.position()));
     }
     cells.flush();
+    checkEndOfData(endOfData);
 
     // Species list.
     const std::vector<std::string_view> species = readCcSpeciesList(cursor, largestSpecies);
@@ -151,6 +155,7 @@ core::Table importCcText(std::string_view content, const CcOptions& options, con
     // Relevé list.
     const std::vector<std::string_view> releves = readCcReleveList(cursor);
     const int64_t releveCount = static_cast<int64_t>(releves.size());
+    checkReleveList(releveCount);
     checkReleveCount(releveCount, maxReleves);
     for (int32_t k = 1; k <= releveCount; ++k) {
         table.ReleveOrder[k] = {k, ccReleveNumber(releves[k - 1])};

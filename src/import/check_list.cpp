@@ -23,8 +23,8 @@ std::string_view slice(std::string_view line, size_t from, size_t length) {
 }
 
 int32_t numberOf(std::string_view text) {
-    const double v = core::leadingNumber(core::trim(text));
-    return v >= 1 && v < 2147483647.0 ? static_cast<int32_t>(core::roundHalfEven(v)) : 0;
+    const auto n = core::wholeNumberIn(core::leadingNumber(core::trim(text)), 1, INT32_MAX);
+    return n ? static_cast<int32_t>(*n) : 0;
 }
 
 }  // namespace

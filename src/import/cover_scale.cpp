@@ -18,10 +18,7 @@ constexpr int kOrdinalPercent[10] = {0, 1, 2, 3, 4, 8, 18, 38, 63, 88};
 }  // namespace
 
 int ordinalPercent(double ordinal) {
-    int64_t v = core::roundHalfEven(ordinal);
-    if (v < 1) v = 1;
-    if (v > 9) v = 9;
-    return kOrdinalPercent[v];
+    return kOrdinalPercent[core::clampedWholeNumber(ordinal, 1, 9)];
 }
 
 const BraunBlanquetCode* braunBlanquetCodes() { return kCodes; }

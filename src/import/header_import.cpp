@@ -39,8 +39,20 @@ T cyclicFirst(const std::vector<T>& sorted, T from) {
 }
 
 int32_t wholeNumber(std::string_view text) {
-    const double v = core::leadingNumber(core::trim(text));
-    return v > -2147483648.0 && v < 2147483647.0 ? static_cast<int32_t>(core::roundHalfEven(v)) : 0;
+    const auto n = core::wholeNumberIn(core::leadingNumber(core::trim(text)), INT32_MIN, INT32_MAX);
+    return n ? static_cast<int32_t>(*n) : 0;
+}
+
+// Header records longer than any export holds are refused before the store,
+// one record per relevé, is made from them.
+constexpr size_t MaxRecordLength = 10000;
+
+void checkRecordLength(size_t length) {
+    if (length > MaxRecordLength)
+        throw core::ZembuError("The header records of this file would be " + std::to_string(length) +
+                                   " characters long; header data with records longer than " +
+                                   std::to_string(MaxRecordLength) + " characters cannot be imported.",
+                               "Program Info");
 }
 
 // Number of record slots of the store: one per relevé record.
@@ -128,6 +140,7 @@ HeaderStoreContents buildHeaderStore(const core::Table& table, std::string_view 
     LineCursor cursor(exp);
     std::string_view line;
     const size_t length = cursor.next(line) ? line.size() : 0;
+    checkRecordLength(length);
     const int32_t slots = recordSlots(table);
     store.values = blankRecords(slots, length);
 
@@ -213,6 +226,8 @@ std::string headerMatchMessage(const HeaderMatchCount& count) {
 }
 
 HeaderStoreContents buildCommaHeaderStore(const core::Table& table, std::string_view content) {
+    // A byte-order mark written by a spreadsheet program is not part of the first field name.
+    if (content.substr(0, 3) == "\xEF\xBB\xBF") content.remove_prefix(3);
     LineCursor cursor(content);
     std::string_view line;
     std::vector<std::string_view> names;
@@ -224,18 +239,31 @@ HeaderStoreContents buildCommaHeaderStore(const core::Table& table, std::string_
     if (!named)
         throw core::ZembuError("The first line of the file must contain the 'Releve number' field name!", "ZEMBU");
 
-    // First pass: the widest value of every field, plus one.
+    // One pass over the data lines: the widest value of every field, plus
+    // one, and the lines by relevé number. Records are made only for the
+    // lines that find a relevé, so memory follows the file and the table.
     const size_t fieldCount = names.size();
-    std::vector<std::vector<std::string_view>> rows;
+    std::vector<std::string_view> rows;
     std::vector<size_t> widths(fieldCount, 0);
+    std::unordered_map<int32_t, std::vector<size_t>> linesByNumber;
     while (cursor.next(line)) {
         if (core::trim(line).empty()) continue;
-        rows.push_back(core::splitAt(line, ','));
-        const auto& fields = rows.back();
-        for (size_t j = 0; j < fieldCount && j < fields.size(); ++j) widths[j] = std::max(widths[j], fields[j].size());
+        size_t j = 0;
+        size_t from = 0;
+        while (j < fieldCount) {
+            const size_t comma = line.find(',', from);
+            const size_t to = comma == std::string_view::npos ? line.size() : comma;
+            if (j == 0) linesByNumber[wholeNumber(line.substr(0, to))].push_back(rows.size());
+            widths[j] = std::max(widths[j], to - from);
+            ++j;
+            if (comma == std::string_view::npos) break;
+            from = comma + 1;
+        }
+        rows.push_back(line);
     }
     size_t length = 0;
     for (size_t& w : widths) length += ++w;
+    checkRecordLength(length);
 
     HeaderStoreContents store;
     store.hasReleveNumberField = true;
@@ -246,18 +274,15 @@ HeaderStoreContents buildCommaHeaderStore(const core::Table& table, std::string_
         start += widths[j];
     }
 
-    // Second pass: the record of every data line, and the lines by relevé number.
-    std::vector<std::string> records;
-    records.reserve(rows.size());
-    std::unordered_map<int32_t, std::vector<size_t>> linesByNumber;
-    for (size_t n = 0; n < rows.size(); ++n) {
+    // The record of a data line: its fields, each padded to its width.
+    const auto recordOf = [&](std::string_view data) {
         std::string record;
         record.reserve(length);
+        const std::vector<std::string_view> fields = core::splitAt(data, ',');
         for (size_t j = 0; j < fieldCount; ++j)
-            record += core::leftJustify(j < rows[n].size() ? rows[n][j] : std::string_view(), widths[j]);
-        records.push_back(std::move(record));
-        linesByNumber[wholeNumber(rows[n][0])].push_back(n);
-    }
+            record += core::leftJustify(j < fields.size() ? fields[j] : std::string_view(), widths[j]);
+        return record;
+    };
 
     const int32_t slots = recordSlots(table);
     store.values = blankRecords(slots, length);
@@ -268,7 +293,7 @@ HeaderStoreContents buildCommaHeaderStore(const core::Table& table, std::string_
         const size_t n = cyclicFirst(found->second, next);
         const int32_t rec = table.ReleveOrder[k].record;
         if (rec >= 1 && rec <= slots) {
-            putRecord(store.values, rec, length, records[n]);
+            putRecord(store.values, rec, length, recordOf(rows[n]));
             ++store.matched;
         }
         next = n + 1;

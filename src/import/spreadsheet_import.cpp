@@ -1,5 +1,6 @@
 #include "import/spreadsheet_import.h"
 
+#include <algorithm>
 #include <cmath>
 #include <unordered_map>
 #include <unordered_set>
@@ -27,6 +28,27 @@ bool allBlank(const std::vector<std::string_view>& fields) {
     for (std::string_view f : fields)
         if (!core::trim(f).empty()) return false;
     return true;
+}
+
+// Number of fields up to the last one that is not blank (at least 1).
+size_t filledFieldCount(const std::vector<std::string_view>& fields) {
+    size_t n = fields.size();
+    while (n > 1 && core::trim(fields[n - 1]).empty()) --n;
+    return n;
+}
+
+// Two relevé columns with one identifier would be one relevé to whoever
+// reads the table; such a file is refused. Numbers are compared as numbers.
+void refuseRepeatedIdentifiers(const std::vector<std::string_view>& identifiers, int64_t line) {
+    std::unordered_set<std::string> seen;
+    for (std::string_view id : identifiers) {
+        if (id.empty()) continue;
+        const std::string key = core::isNumber(id) ? "#" + std::to_string(core::leadingNumber(id)) : std::string(id);
+        if (!seen.insert(key).second)
+            throw core::ZembuError("The relevé identifier " + core::codePageToUtf8(id) + " occurs more than once in line " +
+                                       std::to_string(line) + ". Import will terminate.",
+                                   kTitle);
+    }
 }
 
 // A code that stands for absence: empty or ".".
@@ -72,25 +94,53 @@ SpreadsheetLayout analyseSpreadsheet(std::string_view content, SpreadsheetSepara
             "correct comma delimited spreadsheet file.",
             kTitle);
 
-    std::vector<std::string_view> fields = core::splitAt(line, sep);
-    while (fields.size() > 1 && core::trim(fields.back()).empty()) fields.pop_back();
-    const size_t first = layerColumn ? 2 : 1;
-    for (size_t j = first; j < fields.size(); ++j) layout.identifiers.push_back(core::trim(fields[j]));
+    const int64_t headerLine = cursor.lineNumber();
+    const std::vector<std::string_view> headerFieldsAll = core::splitAt(line, sep);
+    const size_t headerFields = filledFieldCount(headerFieldsAll);
+
+    // The species lines, with their line numbers and the widest of them.
+    std::vector<int64_t> lineNumbers;
+    size_t dataFields = 0;      // fields up to the last one filled
+    size_t dataAllFields = 0;   // fields with the empty ones at the end
+    while (cursor.next(line)) {
+        if (core::trim(line).empty()) continue;
+        const std::vector<std::string_view> fields = core::splitAt(line, sep);
+        if (allBlank(fields)) continue;
+        layout.speciesLines.push_back(line);
+        lineNumbers.push_back(cursor.lineNumber());
+        dataFields = std::max(dataFields, filledFieldCount(fields));
+        dataAllFields = std::max(dataAllFields, fields.size());
+        checkSpeciesCount(static_cast<int64_t>(layout.speciesLines.size()), maxSpecies);
+    }
+
+    // With a layer column the first line may or may not carry a label over
+    // it ("Species;Layer;11;12" or "Species;11;12"); the species lines, which
+    // always hold the layer, tell which: without the label they have one
+    // field more than the first line.
+    size_t firstIdentifier = 1;
+    if (layerColumn) {
+        const bool withoutLabel = dataFields > headerFields || dataAllFields == headerFieldsAll.size() + 1;
+        firstIdentifier = withoutLabel ? 1 : 2;
+    }
+    for (size_t j = firstIdentifier; j < headerFields; ++j) layout.identifiers.push_back(core::trim(headerFieldsAll[j]));
     checkReleveCount(static_cast<int64_t>(layout.identifiers.size()), maxReleves);
+    refuseRepeatedIdentifiers(layout.identifiers, headerLine);
 
     std::unordered_set<std::string_view> seen;
     const size_t columns = layout.identifiers.size();
-    while (cursor.next(line)) {
-        if (core::trim(line).empty()) continue;
-        fields = core::splitAt(line, sep);
-        if (allBlank(fields)) continue;
-        layout.speciesLines.push_back(line);
+    const size_t first = layerColumn ? 2 : 1;
+    for (size_t n = 0; n < layout.speciesLines.size(); ++n) {
+        const std::vector<std::string_view> fields = core::splitAt(layout.speciesLines[n], sep);
+        if (filledFieldCount(fields) > first + columns)
+            throw core::ZembuError("Line " + std::to_string(lineNumbers[n]) + " holds more cover values than the " +
+                                       std::to_string(columns) + " relevé identifiers of line " +
+                                       std::to_string(headerLine) + ". Import will terminate.",
+                                   kTitle);
         for (size_t j = first; j < fields.size() && j < first + columns; ++j) {
             const std::string_view code = core::trim(fields[j]);
             if (!isAbsence(code) && seen.insert(code).second) layout.codes.emplace_back(code);
         }
     }
-    checkSpeciesCount(static_cast<int64_t>(layout.speciesLines.size()), maxSpecies);
     return layout;
 }
 
@@ -183,8 +233,7 @@ core::Table krok4(const SpreadsheetLayout& layout, SpreadsheetSeparator separato
     std::unordered_map<std::string_view, int> percentOfCode;
     for (const CoverCode& c : codes) percentOfCode[c.code] = c.percent;
 
-    core::Table t;
-    t.setCapacities(maxReleves, maxSpecies);
+    core::Table t(maxReleves, maxSpecies);
     t.ReleveCount = t.ReleveRecordCount = static_cast<int32_t>(releves);
     t.SpeciesCount = t.SpeciesRecordCount = static_cast<int32_t>(species);
 
@@ -216,9 +265,9 @@ core::Table krok4(const SpreadsheetLayout& layout, SpreadsheetSeparator separato
         t.SpeciesLayerLabel[s] = "   ";
         if (layerColumn && fields.size() > 1) {
             const std::string_view layer = core::trim(fields[1]);
-            const int64_t value = core::roundHalfEven(core::leadingNumber(layer));
-            if (value >= 0 && value <= 9 && (layer.empty() || core::isNumber(layer))) {
-                t.SpeciesLayer[s] = static_cast<int16_t>(value);
+            const auto value = core::wholeNumberIn(core::leadingNumber(layer), 0, 9);
+            if (value && (layer.empty() || core::isNumber(layer))) {
+                t.SpeciesLayer[s] = static_cast<int16_t>(*value);
             } else {
                 t.SpeciesLayerLabel[s] = "Wrong layer: " + std::string(layer);
             }

@@ -52,6 +52,16 @@ bool confirmUserScale(core::Workspace& ws, const ScaleBoxes& boxes, core::Intera
             return false;
         }
     }
+    // Every percentage needs its character: a scale with a gap would be
+    // shorter than 95 and not read back as a scale at the next start.
+    for (int i = 0; i < ScaleBoxCount; ++i) {
+        if (core::trim(boxes[i]).empty()) {
+            ui.message("Please give a character for every cover value: the box " + scaleBoxLabel(i + 1) +
+                           " is empty.",
+                       "ZEMBU", core::MessageIcon::Information);
+            return false;
+        }
+    }
     std::string scale;
     std::array<char, ScaleBoxCount> symbols;
     for (int i = 0; i < ScaleBoxCount; ++i) {

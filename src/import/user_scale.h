@@ -40,7 +40,8 @@ bool fillScalePreset(ScaleBoxes& boxes, int option);
 
 // Form50.Command1_Click: checks that no box holds more than one character
 // (trimmed) — otherwise shows "Please use only one character for each cover
-// value." and stores nothing —, stores the concatenated boxes in "User
+// value." and stores nothing — and that none is empty (a message naming the
+// box, nothing stored) —, stores the concatenated boxes in "User
 // defined scale::", rebuilds the display table and makes the user scale the
 // one in force. Returns true when the scale was taken.
 bool confirmUserScale(core::Workspace& ws, const ScaleBoxes& boxes, core::Interaction& ui);

@@ -321,3 +321,48 @@ TEST(CcImport, DamagedFilesAreReadOrRefusedNeverBroken) {
         }
     }
 }
+
+TEST(CcImport, FilesThatAreNotWholeAreRefusedSayingWhatIsMissing) {
+    TempDir dir;
+    CcOptions options;
+    ScriptedInteraction ui;
+    // Comma-separated data lines run to the end: no end-of-data line, no lists.
+    zt::writeFile(dir / "comma.cc!", lines({kHead1, kHead2, "1,1,8.000,2,18.000", "2,1,3.000"}));
+    ui.expectMessage("The file format is not correct!!!\rThe data lines do not end with an end-of-data line "
+                     "(\"0000\"); the file is not whole or its lines are not in the CC! format.",
+                     "Program Info");
+    EXPECT_FALSE(test_tabulky(dir / "comma.cc!", options, 30000, 5000, ui));
+    EXPECT_THROW(imp_tab(dir / "comma.cc!", options, {}, 30000, 5000, ui), core::ZembuError);
+
+    zt::writeFile(dir / "nolist.cc!", lines({kHead1, kHead2, "    1    1   2.000", "0000", "Poa ann6"}));
+    ui.expectMessage("The file format is not correct!!!\rThe file has no relevé list after its species list, so "
+                     "no relevé of its data can be placed in the table.",
+                     "Program Info");
+    EXPECT_FALSE(test_tabulky(dir / "nolist.cc!", options, 30000, 5000, ui));
+    EXPECT_THROW(imp_tab(dir / "nolist.cc!", options, {}, 30000, 5000, ui), core::ZembuError);
+    EXPECT_SCRIPT_DONE(ui);
+
+    // The command shows the message and keeps the loaded table.
+    core::Workspace ws(dir / "home");
+    ws.table = zt::tableFromCovers({{5, 10}});
+    ScriptedInteraction refuse;
+    refuse.expectMessage("The file format is not correct!!!\rThe data lines do not end with an end-of-data line "
+                         "(\"0000\"); the file is not whole or its lines are not in the CC! format.",
+                         "Program Info");
+    CcImportChoices choices;
+    choices.file = dir / "comma.cc!";
+    EXPECT_FALSE(importCcFile(ws, choices, refuse));
+    EXPECT_EQ(ws.table.ReleveCount, 2);
+    EXPECT_SCRIPT_DONE(refuse);
+}
+
+TEST(CcImport, OrdinalValuesFarBeyondTheScaleTakeItsTop) {
+    TempDir dir;
+    zt::writeFile(dir / "o.cc!", lines({kHead1, kHead2, "    1    1  1e20    2 -1e20", "0000", "Poa ann6Carex  6",
+                                        "     101"}));
+    CcOptions options;
+    options.valueMode = OrdinalValues;
+    const Imported imported = analyseAndImport(dir / "o.cc!", options);
+    EXPECT_EQ(percentAt(imported.table, 1, 1), 88);
+    EXPECT_EQ(percentAt(imported.table, 1, 2), 1);
+}

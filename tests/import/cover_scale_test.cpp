@@ -78,7 +78,7 @@ TEST(UserScale, ConfirmStoresTheScaleAndRebuildsTheDisplayTable) {
     EXPECT_SCRIPT_DONE(ui);
 }
 
-TEST(UserScale, ABoxWithTwoCharactersStoresNothingAndAnEmptyBoxShortensTheScale) {
+TEST(UserScale, ABoxWithTwoCharactersOrAnEmptyBoxStoresNothing) {
     TempDir home;
     core::Workspace ws(home.path());
     ScaleBoxes boxes;
@@ -90,12 +90,15 @@ TEST(UserScale, ABoxWithTwoCharactersStoresNothingAndAnEmptyBoxShortensTheScale)
     EXPECT_TRUE(ws.settings.value(core::setting::UserDefinedScale).empty());
     EXPECT_SCRIPT_DONE(ui);
 
-    boxes[10] = "";
-    ScriptedInteraction ui2;
-    ASSERT_TRUE(confirmUserScale(ws, boxes, ui2));
-    EXPECT_EQ(ws.settings.value(core::setting::UserDefinedScale).size(), 94u);
-    // A scale that is not 95 long opens as empty boxes.
-    for (const std::string& box : scaleBoxesFromSetting(ws.settings)) EXPECT_TRUE(box.empty());
+    // An empty box would store a scale of 94 characters and switch to it:
+    // after a restart the table would show raw cover bytes.
+    boxes[10] = " ";
+    const int fontBefore = ws.display.displayFont;
+    ui.expectMessage("Please give a character for every cover value: the box 11 % is empty.", "ZEMBU");
+    EXPECT_FALSE(confirmUserScale(ws, boxes, ui));
+    EXPECT_TRUE(ws.settings.value(core::setting::UserDefinedScale).empty());
+    EXPECT_EQ(ws.display.displayFont, fontBefore);
+    EXPECT_SCRIPT_DONE(ui);
 }
 
 TEST(CodeList, FileHoldsExactlyOneHundredBytes) {

@@ -144,3 +144,28 @@ TEST(HeaderImport, CommaSeparatedImportLeavesTheStoreWhenRefused) {
     EXPECT_EQ(zt::readFile(ws.headerValueFile()), "1001 200 \r\n");
     EXPECT_SCRIPT_DONE(ui);
 }
+
+TEST(HeaderImport, RecordsLongerThanAnyExportAreRefusedBeforeTheStoreIsMade) {
+    core::Table t = zt::tableFromCovers({{5, 5, 5}});
+    ScriptedInteraction ui;
+    // A first EXP line of 20,000 characters would make a store of that many per relevé.
+    const std::string longExp = record(1001, "Alpha") + std::string(20000, 'x') + "\r\n";
+    EXPECT_THROW(buildHeaderStore(t, kStr, longExp, ui), core::ZembuError);
+    const std::string tenThousand = record(1001, "Alpha") + std::string(10000 - 12, 'x') + "\r\n";
+    EXPECT_EQ(buildHeaderStore(t, kStr, tenThousand, ui).matched, 1);
+
+    // Many field names make every comma-separated record as long as their count.
+    std::string names = "Releve number";
+    for (int j = 0; j < 12000; ++j) names += ",F";
+    EXPECT_THROW(buildCommaHeaderStore(t, names + "\r\n1001\r\n1002,a,b\r\n"), core::ZembuError);
+}
+
+TEST(HeaderImport, CommaSeparatedFileWithAByteOrderMark) {
+    core::Table t = zt::tableFromCovers({{5, 5}});
+    const HeaderStoreContents store =
+        buildCommaHeaderStore(t, "\xEF\xBB\xBFReleve number,Altitude\r\n1002,300\r\n1001,20\r\n");
+    EXPECT_EQ(store.structure, "   1  Releve number\r\n   6  Altitude\r\n");
+    EXPECT_EQ(store.matched, 2);
+    EXPECT_EQ(slot(store.values, 1, 9), "1001 20  ");
+    EXPECT_EQ(slot(store.values, 2, 9), "1002 300 ");
+}

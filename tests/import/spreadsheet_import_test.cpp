@@ -143,3 +143,54 @@ TEST(SpreadsheetImport, RefusalsLeaveTheLoadedTable) {
     EXPECT_EQ(percentAt(ws.table, 2, 1), 2);
     EXPECT_SCRIPT_DONE(ui);
 }
+
+TEST(SpreadsheetImport, LayerColumnWithOrWithoutALabelInTheFirstLine) {
+    ScriptedInteraction ui;
+    // The first line names the species column and the relevés only; the
+    // species lines hold the layer all the same.
+    const std::string unlabelled = "Species;11;12;13\r\nPoa annua;6;r;.;3\r\nQuercus robur;1;.;+;.\r\n";
+    const std::string labelled = "Species;Layer;11;12;13\r\nPoa annua;6;r;.;3\r\nQuercus robur;1;.;+;.\r\n";
+    for (const std::string& file : {unlabelled, labelled}) {
+        const core::Table t = importWith(file, BraunBlanquetCodes, true, ui);
+        ASSERT_EQ(t.ReleveCount, 3);
+        EXPECT_EQ(t.ReleveOrder[1].turbovegNumber, 11);
+        EXPECT_EQ(t.ReleveOrder[3].turbovegNumber, 13);
+        EXPECT_EQ(percentAt(t, 3, 1), 38);  // the last relevé's cells are there
+        EXPECT_EQ(percentAt(t, 2, 2), 2);
+        EXPECT_EQ(t.SpeciesLayer[2], 1);
+    }
+    // Without the label and with the last relevé empty in every line, the
+    // number of fields still tells.
+    const core::Table t = importWith("Species;11;12;13\r\nPoa annua;6;r;.;\r\n", BraunBlanquetCodes, true, ui);
+    ASSERT_EQ(t.ReleveCount, 3);
+    EXPECT_EQ(t.ReleveOrder[1].turbovegNumber, 11);
+    EXPECT_SCRIPT_DONE(ui);
+}
+
+TEST(SpreadsheetImport, SurplusCoverFieldsAndRepeatedIdentifiersAreRefused) {
+    const auto refusal = [](const std::string& content, bool layer) {
+        try {
+            analyseSpreadsheet(content, SpreadsheetSeparator::Semicolon, layer, 30000, 5000);
+        } catch (const core::ZembuError& e) {
+            return std::string(e.what());
+        }
+        return std::string("accepted");
+    };
+    EXPECT_EQ(refusal("Species;1;2\r\nPoa;r;+\r\n\r\nCarex;r;+;1\r\n", false),
+              "Line 4 holds more cover values than the 2 relevé identifiers of line 1. Import will terminate.");
+    EXPECT_EQ(refusal("Species;1;2\r\nPoa;6;r;+;;\r\nCarex;6;r;+;1;5\r\n", true),
+              "Line 3 holds more cover values than the 2 relevé identifiers of line 1. Import will terminate.");
+    EXPECT_EQ(refusal("\r\nSpecies;7;8;07\r\nPoa;r;+;1\r\n", false),
+              "The relevé identifier 07 occurs more than once in line 2. Import will terminate.");
+    EXPECT_EQ(refusal("Species;A;B;A\r\nPoa;r;+;1\r\n", false),
+              "The relevé identifier A occurs more than once in line 1. Import will terminate.");
+    // Empty fields at the ends of lines are no values.
+    EXPECT_EQ(refusal("Species;1;2;\r\nPoa;r;+;;\r\n", false), "accepted");
+}
+
+TEST(SpreadsheetImport, LayerFarOutsideTheIntegerRange) {
+    ScriptedInteraction ui;
+    const core::Table t = importWith("Species;Layer;1\r\nPoa;1e19;r\r\nCarex;-1e300;r\r\n", BraunBlanquetCodes, true, ui);
+    EXPECT_EQ(t.SpeciesLayerLabel[1], "Wrong layer: 1e19");
+    EXPECT_EQ(t.SpeciesLayerLabel[2], "Wrong layer: -1e300");
+}
