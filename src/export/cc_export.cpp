@@ -19,6 +19,7 @@ namespace {
 constexpr const char* kEndOfLine = "\r\n";
 constexpr int PairsPerLine = 5;
 constexpr int ListFieldsPerLine = 10;
+constexpr size_t ReleveListWidth = 8;
 
 int digitCount(int64_t n) {
     int d = 1;
@@ -67,6 +68,16 @@ CcExport ccText(const core::Table& t, const CcExportOptions& options, core::Inte
     std::vector<int32_t> columns;
     for (int32_t k = 1; k <= t.ReleveCount; ++k)
         if (options.colour == core::AllColours || t.ReleveColour[k].number == options.colour) columns.push_back(k);
+    // The relevé list gives every number eight characters, and readers cut
+    // there: a longer number would come back as another one.
+    for (int32_t k : columns) {
+        const std::string number = std::to_string(t.ReleveOrder[k].turbovegNumber);
+        if (number.size() > ReleveListWidth)
+            throw core::ZembuError("The relevé " + number + " (column " + std::to_string(k) +
+                                       ") has a number longer than the 8 characters a CC! file holds for it. "
+                                       "The file was not written.",
+                                   "Program Info");
+    }
 
     // Species indexes in the order of first occurrence.
     std::vector<int32_t> indexOfRecord(static_cast<size_t>(t.MaxSpecies) + 1, 0);
@@ -146,7 +157,7 @@ CcExport ccText(const core::Table& t, const CcExportOptions& options, core::Inte
     line.clear();
     int written = 0;
     for (int32_t k : columns) {
-        appendRight(line, std::to_string(t.ReleveOrder[k].turbovegNumber), 8);
+        appendRight(line, std::to_string(t.ReleveOrder[k].turbovegNumber), ReleveListWidth);
         if (++written % ListFieldsPerLine == 0) {
             out += line + kEndOfLine;
             line.clear();
@@ -167,8 +178,13 @@ std::optional<double> checkTransformation(std::string_view text, core::Interacti
 
 std::string proposedCcName(const std::string& tableFile) {
     const std::string name = std::filesystem::path(tableFile).filename().string();
-    if (name.size() < 3) return name + ".cc!";
-    return name.substr(0, name.size() - 3) + "cc!";
+    // A table without a file name of its own (an imported one) still gets a
+    // name to change, never a bare extension.
+    if (name.empty() || name.front() == '.') return "zembu_table.cc!";
+    const size_t dot = name.rfind('.');
+    if (dot == std::string::npos) return name + ".cc!";
+    if (name.size() - dot - 1 == 3) return name.substr(0, name.size() - 3) + "cc!";
+    return name.substr(0, dot) + ".cc!";
 }
 
 CcExport writeCcFile(const core::Table& table, const CcExportOptions& options, const std::filesystem::path& file,

@@ -6,6 +6,7 @@
 #include <map>
 #include <tuple>
 
+#include "core/errors.h"
 #include "core/index_code.h"
 #include "core/text.h"
 #include "core/workspace.h"
@@ -209,4 +210,37 @@ TEST(CcExport, TheClassificationReadsTheExportAsWritten) {
     EXPECT_EQ(data.samples[0][10000].value, static_cast<double>(10001 % 95 + 1));
     EXPECT_EQ(data.samples[1][0].species, 3);
     EXPECT_EQ(data.speciesCount, 10001);
+}
+
+TEST(CcExport, RelevesWhoseNumbersTheListCannotHoldAreRefused) {
+    TempDir dir;
+    core::Table t = zt::tableFromCovers({{5, 38}});
+    t.ReleveOrder[1].turbovegNumber = 12345678;   // eight digits fit
+    t.ReleveOrder[2].turbovegNumber = 123456789;  // nine do not
+    try {
+        writeCcFile(t, {core::AllColours, 1}, dir / "t.cc!");
+        FAIL() << "written";
+    } catch (const core::ZembuError& e) {
+        EXPECT_EQ(std::string(e.what()),
+                  "The relevé 123456789 (column 2) has a number longer than the 8 characters a CC! file holds "
+                  "for it. The file was not written.");
+    }
+    EXPECT_FALSE(std::filesystem::exists(dir / "t.cc!"));
+
+    t.ReleveOrder[2].turbovegNumber = -9999999;
+    writeCcFile(t, {core::AllColours, 1}, dir / "t.cc!");
+    ScriptedInteraction ui;
+    import::CcOptions options;
+    const auto analysis = import::test_tabulky(dir / "t.cc!", options, 30000, 5000, ui);
+    ASSERT_TRUE(analysis);
+    const core::Table back = import::imp_tab(dir / "t.cc!", options, analysis->values, 30000, 5000, ui);
+    EXPECT_EQ(back.ReleveOrder[1].turbovegNumber, 12345678);
+    EXPECT_EQ(back.ReleveOrder[2].turbovegNumber, -9999999);
+}
+
+TEST(CcExport, TheProposedNameIsNeverABareExtension) {
+    EXPECT_EQ(proposedCcName(""), "zembu_table.cc!");
+    EXPECT_EQ(proposedCcName("/data/"), "zembu_table.cc!");
+    EXPECT_EQ(proposedCcName("/data/survey"), "survey.cc!");
+    EXPECT_EQ(proposedCcName("/data/survey.table.vod"), "survey.table.cc!");
 }
