@@ -35,7 +35,25 @@ fs::path temporaryBeside(const fs::path& target) {
 
 }  // namespace
 
+bool isReadOnlyFile(const fs::path& file) {
+    std::error_code ec;
+    const fs::file_status status = fs::status(file, ec);
+    if (ec || !fs::exists(status)) return false;
+    // A file without any write permission was made read-only on purpose; it
+    // stays so even for a user (root) whom the system would let write it.
+    constexpr fs::perms anyWrite = fs::perms::owner_write | fs::perms::group_write | fs::perms::others_write;
+    if ((status.permissions() & anyWrite) == fs::perms::none) return true;
+    return access(file.c_str(), W_OK) != 0 && errno == EACCES;
+}
+
 AtomicFileWriter::AtomicFileWriter(fs::path target) : target_(std::move(target)) {
+    // Renaming over a file ignores the file's own permission: a read-only
+    // file would be replaced without a word.
+    if (isReadOnlyFile(target_)) {
+        failed_ = true;
+        error_ = ReadOnlyText;
+        return;
+    }
     temporary_ = temporaryBeside(target_);
     file_ = std::fopen(temporary_.c_str(), "wb");
     if (!file_) {
@@ -113,7 +131,7 @@ std::optional<fs::path> findFileIgnoringCase(const fs::path& file) {
 
 bool copyFileOver(const fs::path& from, const fs::path& to) {
     std::error_code ec;
-    if (!fs::is_regular_file(from, ec)) return false;
+    if (!fs::is_regular_file(from, ec) || isReadOnlyFile(to)) return false;
     const fs::path temporary = temporaryBeside(to);
     fs::copy_file(from, temporary, fs::copy_options::overwrite_existing, ec);
     if (!ec) fs::rename(temporary, to, ec);

@@ -10,11 +10,19 @@
 
 namespace zembu::core {
 
+// True when the file exists and may not be written: it has no write
+// permission at all, or the system refuses this user writing it. Writers
+// never replace such a file.
+bool isReadOnlyFile(const std::filesystem::path& file);
+// What AtomicFileWriter::errorText() says then.
+inline constexpr const char* ReadOnlyText = "the file is read-only";
+
 // Reads a whole file as bytes; false when it cannot be read.
 bool readWholeFile(const std::filesystem::path& file, std::string& content);
 
 // Writes content to a temporary file beside the target and renames it over
-// the target; the target is untouched when anything fails. Returns success.
+// the target; the target is untouched when anything fails, and a read-only
+// target is never replaced. Returns success.
 bool writeFileAtomically(const std::filesystem::path& file, std::string_view content);
 
 // Writes a file in pieces and puts it in place only at commit(): until then
@@ -49,7 +57,8 @@ private:
 // name matches case-insensitively; nullopt when there is none.
 std::optional<std::filesystem::path> findFileIgnoringCase(const std::filesystem::path& file);
 
-// Copies a file over another (atomically); false when it fails.
+// Copies a file over another (atomically); false when it fails or the target
+// is read-only.
 bool copyFileOver(const std::filesystem::path& from, const std::filesystem::path& to);
 
 // Removes a file; a missing file is no error.

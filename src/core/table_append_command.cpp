@@ -38,7 +38,7 @@ bool tableappend(Workspace& ws, Interaction& ui) {
     ws.undo.clear();
     hlavicka(ws);
     pushRecentFile(ws.settings, *file);
-    ws.vajicka();
+    ws.rewriteSettings();
     ws.currentTableFile = *file;
     ws.captionFile = *file;
     ws.CurrentRow = 1;

@@ -96,16 +96,56 @@ bool loadTableFile(Workspace& ws, Interaction& ui, const fs::path& file, Capacit
     return true;
 }
 
-bool tableopen2(Workspace& ws, Interaction& ui, const std::string& file) {
+bool tableopen2(Workspace& ws, Interaction& ui, const std::string& typed) {
+    // The recent-files list and the caption keep the whole path: a name as
+    // typed on a command line means nothing once the folder has changed.
+    std::error_code ec;
+    fs::path absolute = fs::absolute(typed, ec);
+    const std::string file = ec ? typed : absolute.lexically_normal().string();
     if (!loadTableFile(ws, ui, file)) return false;
     pushRecentFile(ws.settings, file);
-    ws.vajicka();
+    ws.rewriteSettings();
     return true;
 }
+
+std::vector<fs::path> foreignCompanions(const std::string& file) {
+    std::vector<fs::path> found;
+    const std::string name = finalSaveName(file);
+    std::error_code ec;
+    if (fs::exists(name, ec)) return found;
+    for (const char* extension : {"str", "exp"}) {
+        const fs::path companion = companionName(name, extension);
+        if (sameFile(companion, name)) continue;
+        if (const auto existing = findFileIgnoringCase(companion)) found.push_back(*existing);
+    }
+    return found;
+}
+
+namespace {
+
+// The question asked before foreign companions are touched.
+std::string foreignCompanionsQuestion(const std::string& file, const std::vector<fs::path>& companions) {
+    std::string names;
+    for (size_t i = 0; i < companions.size(); ++i)
+        names += (i == 0 ? "" : i + 1 == companions.size() ? " and " : ", ") + companions[i].string();
+    const bool one = companions.size() == 1;
+    const std::string them = one ? "it" : "them";
+    return "The file" + std::string(one ? " " : "s ") + names + " beside " + finalSaveName(file) +
+           (one ? " does" : " do") + " not belong to a table file. Saving the table replaces " + them +
+           " with its header data, or deletes " + them + " when it has none.\rReplace " + them + "?";
+}
+
+}  // namespace
 
 std::optional<std::string> savetabl(Workspace& ws, Interaction& ui, const std::string& chosen) {
     const std::string name = finalSaveName(chosen);
     Table& t = ws.table;
+
+    const std::vector<fs::path> foreign = foreignCompanions(name);
+    if (!foreign.empty() &&
+        ui.question(foreignCompanionsQuestion(name, foreign), "ZEMBU", Buttons::YesNo, MessageIcon::Warning) !=
+            Answer::Yes)
+        return std::nullopt;
 
     if (ws.speciesMarksAsHighlights) {
         for (int32_t i = 1; i <= t.SpeciesRecordCount; ++i) {
@@ -145,9 +185,12 @@ std::optional<std::string> savetabl(Workspace& ws, Interaction& ui, const std::s
             if (!copyFileOver(workFile, companion))
                 ui.message("The header data could not be saved to " + companion.string() + ".", "ZEMBU",
                            MessageIcon::Warning);
-        } else {
-            removeFileQuietly(companion);
-            if (const auto stale = findFileIgnoringCase(companion)) removeFileQuietly(*stale);
+        } else if (const auto stale = findFileIgnoringCase(companion)) {
+            if (isReadOnlyFile(*stale))
+                ui.message("The file " + stale->string() + " is read-only; it was left as it was.", "ZEMBU",
+                           MessageIcon::Warning);
+            else
+                removeFileQuietly(*stale);
         }
     }
     return name;
@@ -167,7 +210,7 @@ bool ulozittabulku2(Workspace& ws, Interaction& ui) {
     const auto name = savetabl(ws, ui, *chosen);
     if (!name) return false;
     pushRecentFile(ws.settings, *name);
-    ws.vajicka();
+    ws.rewriteSettings();
     ws.currentTableFile = *name;
     ws.captionFile = *name;
     if (fs::path(*name).has_parent_path()) ws.currentDirectory = fs::path(*name).parent_path().string();

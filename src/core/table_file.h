@@ -12,6 +12,7 @@
 #include <optional>
 #include <string>
 #include <string_view>
+#include <vector>
 
 namespace zembu::core {
 
@@ -44,8 +45,16 @@ std::string finalSaveName(const std::string& chosen);
 bool loadTableFile(Workspace& ws, Interaction& ui, const std::filesystem::path& file,
                    CapacityPolicy policy = CapacityPolicy::Keep);
 
+// The header companions a save to `file` would replace or delete although
+// they are not a table file's: companions found beside a table file that
+// does not exist yet (for example a TURBOVEG export of the same name).
+// Companions of an existing table file belong to it and are not listed.
+std::vector<std::filesystem::path> foreignCompanions(const std::string& file);
+
 // savetabl: writes the table to the file (".VOD" appended to a name without
 // a dot) as "ve64", then copies the header work files to the companions.
+// Foreign companions (above) are touched only when the user answers Yes to
+// the question naming them; No leaves everything as it was.
 // The relevé record count is set to the relevé count and the indicator
 // values are trimmed first. A failure is shown through ui and leaves the old
 // file whole. Returns the name written, nullopt on failure.
@@ -57,7 +66,8 @@ std::optional<std::string> savetabl(Workspace& ws, Interaction& ui, const std::s
 bool ulozittabulku2(Workspace& ws, Interaction& ui);
 
 // tableopen2: loads a table file and puts it first in the recent-files list,
-// writing the settings. Returns success.
+// writing the settings. A relative name (as typed on the command line) is
+// taken from the current folder and kept as the whole path. Returns success.
 bool tableopen2(Workspace& ws, Interaction& ui, const std::string& file);
 
 // The save offered before another table replaces the loaded one: asks "Save

@@ -27,6 +27,10 @@ void Workspace::otevini() {
     }
 }
 
+void Workspace::rewriteSettings() {
+    if (vajicka()) otevini();
+}
+
 bool Workspace::vajicka() {
     settings.setValue(setting::SeparatorHierarchyValue, std::to_string(separatorLevel - 1));
     settings.setValue(setting::ReleveDimension, std::to_string(table.MaxReleves));

@@ -153,6 +153,10 @@ public:
     // vajicka: writes the settings file, with the current separator level and
     // capacities. Returns false when it cannot be written.
     bool vajicka();
+    // After an open or a save: vajicka, then otevini, so that the file's
+    // rules apply as at start. When the file cannot be written the settings
+    // in memory stay as they are (an old file is not read over them).
+    void rewriteSettings();
 
 private:
     std::unique_ptr<SessionDirectory> session_;

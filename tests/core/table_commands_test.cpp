@@ -294,3 +294,104 @@ TEST(TableCommands, CompanionNames) {
     EXPECT_EQ(finalSaveName("/d/table.vod"), "/d/table.vod");
     EXPECT_EQ(companionName(finalSaveName("/d/table"), "exp"), "/d/table.exp");
 }
+
+TEST(TableCommands, AFileNamedRelativelyIsKeptWithItsWholePath) {
+    TempDir dir;
+    zembu::generator::writeGeneratedTableFile(dir / "meadows.vod", smallOptions());
+    Workspace ws(dir / "home");
+    const std::filesystem::path before = std::filesystem::current_path();
+    std::filesystem::current_path(dir.path());
+    ScriptedInteraction ui;
+    const bool opened = tableopen2(ws, ui, "./meadows.vod");
+    std::filesystem::current_path(before);
+    ASSERT_TRUE(opened);
+    const std::string whole = std::filesystem::canonical(dir / "meadows.vod").string();
+    EXPECT_EQ(ws.settings.value(setting::Path1), whole);
+    EXPECT_EQ(ws.currentTableFile, whole);
+    EXPECT_EQ(ws.windowCaption(), "ZEMBU - (" + whole + ")");
+}
+
+TEST(TableCommands, CompanionsBesideANewTableNameAreNotTouchedUnasked) {
+    TempDir dir;
+    Workspace ws(dir / "home");
+    zembu::generator::generateWorkspace(ws, smallOptions());
+    removeFileQuietly(ws.headerStructureFile());  // a table without header data
+    removeFileQuietly(ws.headerValueFile());
+    inichlava(ws);
+    // The user's own TURBOVEG export of the same name.
+    writeFile(dir / "survey.str", "   1  Releve number\r\n");
+    writeFile(dir / "survey.exp", "  1001\r\n");
+    const std::string question = "The files " + (dir / "survey.str").string() + " and " +
+                                 (dir / "survey.exp").string() + " beside " + (dir / "survey.vod").string() +
+                                 " do not belong to a table file. Saving the table replaces them with its header "
+                                 "data, or deletes them when it has none.\rReplace them?";
+    ScriptedInteraction no;
+    no.expectQuestion(question, "ZEMBU", Answer::No);
+    EXPECT_FALSE(savetabl(ws, no, (dir / "survey.vod").string()));
+    EXPECT_SCRIPT_DONE(no);
+    EXPECT_FALSE(std::filesystem::exists(dir / "survey.vod"));
+    EXPECT_EQ(readFile(dir / "survey.exp"), "  1001\r\n");
+    EXPECT_EQ(foreignCompanions((dir / "survey.vod").string()).size(), 2u);
+
+    ScriptedInteraction yes;
+    yes.expectQuestion(question, "ZEMBU", Answer::Yes);
+    ASSERT_TRUE(savetabl(ws, yes, (dir / "survey.vod").string()));
+    EXPECT_SCRIPT_DONE(yes);
+    EXPECT_FALSE(std::filesystem::exists(dir / "survey.exp"));
+
+    // Companions of an existing table file are its own: no question.
+    writeFile(dir / "survey.exp", "  1001\r\n");
+    EXPECT_TRUE(foreignCompanions((dir / "survey.vod").string()).empty());
+    ScriptedInteraction own;
+    ASSERT_TRUE(savetabl(ws, own, (dir / "survey.vod").string()));
+    EXPECT_SCRIPT_DONE(own);
+    EXPECT_FALSE(std::filesystem::exists(dir / "survey.exp"));
+}
+
+TEST(TableCommands, ReadOnlyFilesAreNeverReplaced) {
+    TempDir dir;
+    Workspace ws(dir / "home");
+    zembu::generator::generateWorkspace(ws, smallOptions());
+    writeFile(dir / "kept.vod", "old contents");
+    chmod((dir / "kept.vod").c_str(), 0444);
+    EXPECT_TRUE(isReadOnlyFile(dir / "kept.vod"));
+    EXPECT_FALSE(writeFileAtomically(dir / "kept.vod", "new"));
+    EXPECT_FALSE(copyFileOver(ws.headerValueFile(), dir / "kept.vod"));
+    ScriptedInteraction ui;
+    ui.expectMessage("The file " + (dir / "kept.vod").string() + " cannot be written (the file is read-only).",
+                     "ZEMBU");
+    EXPECT_FALSE(savetabl(ws, ui, (dir / "kept.vod").string()));
+    EXPECT_SCRIPT_DONE(ui);
+    EXPECT_EQ(readFile(dir / "kept.vod"), "old contents");
+
+    // A read-only companion stays as it was, with a warning naming it.
+    writeFile(dir / "open.vod", "old table");
+    writeFile(dir / "open.exp", "old values");
+    chmod((dir / "open.exp").c_str(), 0444);
+    ScriptedInteraction companion;
+    companion.expectMessage("The header data could not be saved to " + (dir / "open.exp").string() + ".", "ZEMBU");
+    ASSERT_TRUE(savetabl(ws, companion, (dir / "open.vod").string()));
+    EXPECT_SCRIPT_DONE(companion);
+    EXPECT_EQ(readFile(dir / "open.exp"), "old values");
+    EXPECT_EQ(readFile(dir / "open.str"), readFile(ws.headerStructureFile()));
+    chmod((dir / "kept.vod").c_str(), 0644);
+    chmod((dir / "open.exp").c_str(), 0644);
+}
+
+TEST(TableCommands, OpenAndSaveWriteTheSettingsAndReadThemBack) {
+    TempDir dir;
+    zembu::generator::writeGeneratedTableFile(dir / "meadows.vod", smallOptions());
+    Workspace ws(dir / "home");
+    ws.settings.setValue(setting::NoLength, "0");  // read back, the rule makes it 5
+    ScriptedInteraction ui;
+    ASSERT_TRUE(tableopen2(ws, ui, (dir / "meadows.vod").string()));
+    EXPECT_EQ(ws.settings.value(setting::NoLength), "5");
+    EXPECT_NE(readFile(ws.settingsFile()).find("No length::0\r\n"), std::string::npos);
+
+    ws.settings.setValue(setting::NameLength, "-1");
+    ui.expectSaveFile("SAVE TABLE", (dir / "copy.vod").string());
+    ASSERT_TRUE(ulozittabulku2(ws, ui));
+    EXPECT_SCRIPT_DONE(ui);
+    EXPECT_EQ(ws.settings.value(setting::NameLength), "38");
+    EXPECT_EQ(ws.table.ReleveCount, 40);  // the table stays
+}
