@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "core/head_modes.h"
 #include "core/interaction.h"
 #include "core/workspace.h"
 
@@ -46,6 +47,9 @@ void ZalohaDat(Workspace& ws) {
     copyPrefix(t.SpeciesInfo, u.SpeciesInfo, species);
     copyPrefix(t.SpeciesLayerLabel, u.SpeciesLayerLabel, species);
     copyPrefix(t.SpeciesRowOfRecord, u.SpeciesRowOfRecord, species);
+    u.headKind = static_cast<int>(ws.head);
+    u.headMode = ws.headMode;
+    u.headCaption = ws.headCaption;
     u.available = true;
 }
 
@@ -73,6 +77,10 @@ bool VytazeniZalohyDat(Workspace& ws, Interaction& ui) {
     restorePrefix(u.SpeciesInfo, t.SpeciesInfo);
     restorePrefix(u.SpeciesLayerLabel, t.SpeciesLayerLabel);
     restorePrefix(u.SpeciesRowOfRecord, t.SpeciesRowOfRecord);
+    ws.head = static_cast<HeadKind>(u.headKind);
+    ws.headMode = u.headMode;
+    ws.headCaption = u.headCaption;
+    renewHead(ws);
     return true;
 }
 

@@ -34,6 +34,12 @@ struct UndoCopy {
     std::vector<SpeciesInfoEntry> SpeciesInfo;
     std::vector<std::string> SpeciesLayerLabel;
     std::vector<int32_t> SpeciesRowOfRecord;
+    // The head the values of ReleveHead belong to: which one (a HeadKind),
+    // its mode and its caption, so that an undone head command also gives
+    // back the caption and the tick of the Head menu.
+    int headKind = 0;
+    int headMode = 1;
+    std::string headCaption;
 
     // Forgets the copy (a new table was loaded).
     void clear();
@@ -42,7 +48,8 @@ struct UndoCopy {
 // ZalohaDat: copies the twelve arrays into the undo copy and enables "&Undo".
 void ZalohaDat(Workspace& ws);
 
-// VytazeniZalohyDat ("&Undo"): copies the undo copy back and disables "&Undo".
+// VytazeniZalohyDat ("&Undo"): copies the undo copy back (with the head kind,
+// mode and caption, and renews the head lines and ticks) and disables "&Undo".
 // When the table changed its size since the copy, nothing is restored and the
 // user is told so. Returns true when the arrays were restored.
 bool VytazeniZalohyDat(Workspace& ws, Interaction& ui);

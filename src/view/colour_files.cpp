@@ -8,6 +8,7 @@
 #include "core/file_util.h"
 #include "core/interaction.h"
 #include "core/text.h"
+#include "core/vod_format.h"
 #include "core/workspace.h"
 
 namespace zembu::view {
@@ -35,6 +36,21 @@ std::vector<int32_t> freeFormatNumbers(std::string_view text) {
         if (i > start) numbers.push_back(wholeNumber(text.substr(start, i - start)));
     }
     return numbers;
+}
+
+// A colour file whose colours the palette does not have is another kind of
+// file (a species colour file loaded as a relevé one, say): it is refused
+// before any colour changes.
+void checkColour(const core::ColourEntry& colour, const char* kind) {
+    if (colour.number >= 0 && colour.number <= core::MaxColourNumber && colour.value >= 0 &&
+        colour.value <= 0xFFFFFF)
+        return;
+    throw core::ZembuError(std::string("The file holds the colour number ") + std::to_string(colour.number) +
+                               " with the colour value " + std::to_string(colour.value) +
+                               ", which are no colours of the palette (numbers 0 to " +
+                               std::to_string(core::MaxColourNumber) + ", values 0 to 16777215): it is no " + kind +
+                               " colour file. The colours are left as they were.",
+                           "Program Info");
 }
 
 bool readFileOrSay(const std::string& file, std::string& content, core::Interaction& ui) {
@@ -86,6 +102,7 @@ int64_t applyReleveColours(core::Table& t, std::string_view text, ReleveMatch ma
         for (int32_t k = 1; k <= t.ReleveCount; ++k) columnsByNumber[t.ReleveOrder[k].turbovegNumber].push_back(k);
 
     const std::vector<int32_t> numbers = freeFormatNumbers(text);
+    for (size_t at = 0; at + 4 <= numbers.size(); at += 4) checkColour({numbers[at + 2], numbers[at + 3]}, "relevé");
     int64_t applied = 0;
     for (size_t at = 0; at + 4 <= numbers.size(); at += 4) {
         const int32_t rec = numbers[at];
@@ -114,6 +131,8 @@ int64_t applySpeciesColours(core::Table& t, std::string_view text) {
         firstRow[{core::trim(t.SpeciesInfo[i].name), t.SpeciesLayer[i]}] = i;
 
     const std::vector<std::string_view> lines = core::splitLines(text);
+    for (size_t at = 0; at + 4 <= lines.size(); at += 4)
+        checkColour({wholeNumber(lines[at + 2]), wholeNumber(lines[at + 3])}, "species");
     int64_t applied = 0;
     for (size_t at = 0; at + 4 <= lines.size(); at += 4) {
         const auto found = firstRow.find({core::trim(lines[at]), wholeNumber(lines[at + 1])});
@@ -150,8 +169,13 @@ bool barvsnimUN_Click(core::Workspace& ws, int index, core::Interaction& ui) {
         "with same relevés)!",
         "Program Info", core::Buttons::YesNo);
     if (answer == core::Answer::Cancel) return false;
-    applyReleveColours(ws.table, content,
-                       answer == core::Answer::Yes ? ReleveMatch::RunningNumber : ReleveMatch::TurbovegNumber);
+    try {
+        applyReleveColours(ws.table, content,
+                           answer == core::Answer::Yes ? ReleveMatch::RunningNumber : ReleveMatch::TurbovegNumber);
+    } catch (const core::ZembuError& e) {
+        ui.message(e.what(), e.title(), core::MessageIcon::Critical);
+        return false;
+    }
     return true;
 }
 
@@ -165,7 +189,12 @@ bool speccoloUN_Click(core::Workspace& ws, int index, core::Interaction& ui) {
                                    ws.currentDirectory, true});
     std::string content;
     if (!file || !readFileOrSay(*file, content, ui)) return false;
-    applySpeciesColours(ws.table, content);
+    try {
+        applySpeciesColours(ws.table, content);
+    } catch (const core::ZembuError& e) {
+        ui.message(e.what(), e.title(), core::MessageIcon::Critical);
+        return false;
+    }
     return true;
 }
 

@@ -29,11 +29,13 @@ enum class ReleveMatch { RunningNumber, TurbovegNumber };
 // Applies a relevé colour file: by running number each line colours the
 // column showing its record; by TURBOVEG number it colours every column with
 // that number. Lines without a match are skipped. Returns the lines applied.
+// A file holding a colour number or value the palette does not have is
+// refused with a core::ZembuError before any colour changes.
 int64_t applyReleveColours(core::Table& table, std::string_view text, ReleveMatch match);
 
 // Applies a species colour file: each group of four lines colours the first
 // live row with the same trimmed name and the same layer. Returns the groups
-// applied.
+// applied. Colours outside the palette are refused as above.
 int64_t applySpeciesColours(core::Table& table, std::string_view text);
 
 // The file name the colour dialogs propose: the file part of the current

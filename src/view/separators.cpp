@@ -61,6 +61,21 @@ void withcolo_Click(core::Workspace& ws) {
     if (n >= 1) t.SeparatorAfter[n] = 0;
 }
 
+void separatorsAroundColour(core::Workspace& ws, int colour) {
+    core::ZalohaDat(ws);
+    core::Table& t = ws.table;
+    const int32_t n = t.ReleveCount;
+    const auto level = static_cast<int16_t>(ws.separatorLevel);
+    const auto ofColour = [&](int32_t k) { return t.ReleveColour[k].number == colour; };
+    for (int32_t k = 1; k <= n; ++k) {
+        if (!ofColour(k)) continue;
+        // The first relevé of a run: a separator before it; the last: after it.
+        if (k > 1 && !ofColour(k - 1)) t.SeparatorAfter[k - 1] = level;
+        if (k < n && !ofColour(k + 1)) t.SeparatorAfter[k] = level;
+    }
+    renumberGroupHead(ws);
+}
+
 void withshor_Click(core::Workspace& ws) {
     core::ZalohaDat(ws);
     core::Table& t = ws.table;

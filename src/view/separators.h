@@ -22,6 +22,11 @@ void toggleSpeciesSeparator(core::Workspace& ws, int32_t row);
 // columns differ, none elsewhere (takes an undo snapshot first).
 void withcolo_Click(core::Workspace& ws);
 
+// "Make Separators within WHITE &Relevés": a separator of the current level
+// before and after every run of neighbouring relevés of the colour (none
+// after the last column); other separators stay. Takes an undo snapshot
+// first and renumbers the group head when it is shown.
+void separatorsAroundColour(core::Workspace& ws, int colour);
 // withshor_Click: a separator wherever the first six characters of the head
 // values of neighbouring columns differ (takes an undo snapshot first).
 void withshor_Click(core::Workspace& ws);

@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include "core/head_lines.h"
+#include "core/head_modes.h"
 #include "core/index_code.h"
 #include "core/undo.h"
 #include "core/workspace.h"
@@ -71,4 +73,28 @@ TEST(Undo, RefusesWhenTheTableChangedItsSize) {
     EXPECT_FALSE(VytazeniZalohyDat(ws, ui));
     EXPECT_FALSE(ws.undo.available);
     EXPECT_SCRIPT_DONE(ui);
+}
+
+TEST(Undo, GivesBackTheHeadCaptionAndTheTickOfTheHeadMenu) {
+    TempDir dir;
+    Workspace ws(dir.path());
+    ws.table = zembu::testing::tableFromCovers({{5, 0, 7}});
+    hlavicka(ws);
+    ZalohaDat(ws);
+    // What a head command such as Group Number leaves.
+    hlavickasekvencni(ws);
+    ws.head = HeadKind::GroupNumber;
+    ws.headMode = 3;
+    ws.headCaption = "Group number:";
+    renewHead(ws);
+    ASSERT_TRUE(ws.menuChecks["grounumb_Click"]);
+
+    ScriptedInteraction ui;
+    ASSERT_TRUE(VytazeniZalohyDat(ws, ui));
+    EXPECT_EQ(ws.head, HeadKind::RunningNumber);
+    EXPECT_EQ(ws.headMode, 1);
+    EXPECT_EQ(ws.headCaption, "Running number:");
+    EXPECT_TRUE(ws.menuChecks["relanum_Click"]);
+    EXPECT_FALSE(ws.menuChecks["grounumb_Click"]);
+    EXPECT_EQ(ws.display.headLines, hlavickared(ws.table));
 }

@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include "core/errors.h"
 #include "core/text.h"
 #include "core/workspace.h"
 #include "support/test_support.h"
@@ -99,4 +100,32 @@ TEST(ColourFiles, ProposedNames) {
     EXPECT_EQ(proposedColourFileName(ws, ".cls"), "colour.cls");
     ws.currentTableFile = "zembu_table.vod";
     EXPECT_EQ(proposedColourFileName(ws, ".cls"), "zembu_table.cls");
+}
+
+TEST(ColourFiles, ColoursThePaletteHasNotAreRefusedAndChangeNothing) {
+    TempDir dir;
+    core::Workspace ws(dir / "home");
+    ws.table = zt::tableFromCovers({{5}, {5}, {5}});
+    ws.table.ReleveColour[2] = {0x9999FF, 1};
+    ws.table.SpeciesColour[1] = {0x0000CC, 1};
+    // A species colour file loaded as a relevé colour file.
+    zt::writeFile(dir / "s.cls", speciesColourText(ws.table));
+    const core::Table before = ws.table;
+    ScriptedInteraction ui;
+    ui.expectOpenFile("RELEVÉ COLOUR IMPORT", (dir / "s.cls").string());
+    ui.expectQuestion(kQuestion, "Program Info", Answer::Yes);
+    ui.expectMessage("The file holds the colour number 204 with the colour value 6, which are no colours of the "
+                     "palette (numbers 0 to 20, values 0 to 16777215): it is no relevé colour file. The colours "
+                     "are left as they were.",
+                     "Program Info");
+    EXPECT_FALSE(barvsnimUN_Click(ws, 1, ui));
+    for (int k = 1; k <= ws.table.ReleveCount; ++k) EXPECT_EQ(ws.table.ReleveColour[k], before.ReleveColour[k]);
+    EXPECT_SCRIPT_DONE(ui);
+
+    // A good line before a bad one changes nothing either.
+    EXPECT_THROW(applyReleveColours(ws.table, " 1  1001  255  1 \r\n 2  1002  -5  2 \r\n", ReleveMatch::RunningNumber),
+                 core::ZembuError);
+    EXPECT_EQ(ws.table.ReleveColour[1], before.ReleveColour[1]);
+    EXPECT_THROW(applySpeciesColours(ws.table, "Species 2\r\n 6 \r\n 255 \r\n 21 \r\n"), core::ZembuError);
+    EXPECT_EQ(ws.table.SpeciesColour[2], before.SpeciesColour[2]);
 }
