@@ -2,7 +2,11 @@
 
 #include <CLI/CLI.hpp>
 
+#include <new>
+#include <stdexcept>
+
 #include "cli/commands.h"
+#include "core/errors.h"
 
 namespace zembu::cli {
 
@@ -25,6 +29,14 @@ int run(int argc, const char* const* argv, std::ostream& out, std::ostream& err)
     } catch (const CLI::ParseError& e) {
         err << e.what() << '\n';
         return e.get_exit_code() == 0 ? 0 : 2;
+    } catch (const std::bad_alloc&) {
+        // A command that asks for more memory than there is fails like any
+        // other refused input: a message and a non-zero exit, never an abort.
+        err << core::NotEnoughMemoryMessage << '\n';
+        return 1;
+    } catch (const std::length_error&) {
+        err << core::NotEnoughMemoryMessage << '\n';
+        return 1;
     }
     if (argc <= 1) {
         out << app.help();

@@ -52,8 +52,28 @@ void fitCapacities(core::Table& table, int32_t releves, int32_t species) {
         table.setCapacities(std::max(releves, table.MaxReleves), std::max(species, table.MaxSpecies));
 }
 
-int writeImportedTable(core::Workspace& ws, core::Interaction& ui, const std::string& file, std::ostream& out) {
+std::optional<std::string> saveTable(core::Workspace& ws, CommandLineInteraction& ui, const std::string& file,
+                                     bool replaceCompanions) {
+    const std::vector<std::filesystem::path> foreign = core::foreignCompanions(file);
+    if (!foreign.empty() && !replaceCompanions) {
+        std::string names;
+        for (const auto& f : foreign) names += (names.empty() ? "" : " and ") + f.string();
+        ui.message(names + (foreign.size() == 1 ? " belongs" : " belong") + " to no table file and would be " +
+                       "replaced or deleted by the header data of " + core::finalSaveName(file) +
+                       "; nothing was written. Give " + ReplaceCompanionsFlag + " to replace " +
+                       (foreign.size() == 1 ? "it." : "them."),
+                   "zembu-cli", core::MessageIcon::Critical);
+        return std::nullopt;
+    }
+    ui.setAnswer(core::Answer::Yes);  // the question about them is answered by the flag
     const auto written = core::savetabl(ws, ui, file);
+    ui.setAnswer(core::Answer::No);
+    return written;
+}
+
+int writeImportedTable(core::Workspace& ws, CommandLineInteraction& ui, const std::string& file, std::ostream& out,
+                       bool replaceCompanions) {
+    const auto written = saveTable(ws, ui, file, replaceCompanions);
     if (!written) return 1;
     out << "imported: " << ws.table.ReleveCount << " relevés, " << ws.table.SpeciesCount << " species\n";
     out << "written: " << *written << '\n';

@@ -5,6 +5,7 @@
 
 #include <cstdint>
 #include <memory>
+#include <optional>
 #include <ostream>
 #include <string>
 #include <string_view>
@@ -44,8 +45,23 @@ void printHeads(const core::Table& table, std::ostream& out);
 // file holds (a tool reads any file the program could).
 void fitCapacities(core::Table& table, int32_t releves, int32_t species);
 
+class CommandLineInteraction;
+
+// The option every subcommand that writes a table file offers.
+inline constexpr const char* ReplaceCompanionsFlag = "--replace-companions";
+inline constexpr const char* ReplaceCompanionsHelp =
+    "Replace .str/.exp files beside a new table file that belong to no table file";
+
+// Writes the table to file (savetabl). Header companions beside a new table
+// file that belong to no table file are replaced only with
+// replaceCompanions; otherwise the save is refused with a message naming
+// them. Returns the name written, nullopt when nothing was written.
+std::optional<std::string> saveTable(core::Workspace& ws, CommandLineInteraction& ui, const std::string& file,
+                                     bool replaceCompanions);
+
 // After an import: writes the table to file and prints the counts and the
 // name written. Returns the exit status.
-int writeImportedTable(core::Workspace& ws, core::Interaction& ui, const std::string& file, std::ostream& out);
+int writeImportedTable(core::Workspace& ws, CommandLineInteraction& ui, const std::string& file, std::ostream& out,
+                       bool replaceCompanions);
 
 }  // namespace zembu::cli

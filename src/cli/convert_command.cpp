@@ -15,13 +15,15 @@ void installConvertCommand(CLI::App& app, CliContext& context) {
         "convert", "Write a table file (binary or text form) as a current .VOD file with its .str and .exp companions.");
     auto in = std::make_shared<std::string>();
     auto out = std::make_shared<std::string>();
+    auto replace = std::make_shared<bool>(false);
     command->add_option("IN", *in, "Table file to read")->required();
     command->add_option("OUT", *out, "Table file to write (\".VOD\" is added to a name without a dot)")->required();
-    command->callback([&context, in, out] {
+    command->add_flag(ReplaceCompanionsFlag, *replace, ReplaceCompanionsHelp);
+    command->callback([&context, in, out, replace] {
         const auto ws = loadWorkspace(*in, context);
         if (!ws) return;
         CommandLineInteraction ui(context.err);
-        const auto written = core::savetabl(*ws, ui, *out);
+        const auto written = saveTable(*ws, ui, *out, *replace);
         if (!written || ui.messageCount() > 0) {
             context.exitCode = 1;
             return;

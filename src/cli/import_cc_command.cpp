@@ -20,6 +20,7 @@ namespace {
 struct ImportCcOptions {
     std::string in;
     std::string out;
+    bool replaceCompanions = false;
     bool ordinal = false;
     bool noLayers = false;
     std::string checkList;
@@ -57,7 +58,7 @@ int runImportCc(const ImportCcOptions& o, CliContext& context) {
     choices.values = analysis->values;
 
     if (!import::importCcFile(ws, choices, ui)) return 1;
-    return writeImportedTable(ws, ui, o.out, context.out);
+    return writeImportedTable(ws, ui, o.out, context.out, o.replaceCompanions);
 }
 
 }  // namespace
@@ -67,6 +68,7 @@ void installImportCcCommand(CLI::App& app, CliContext& context) {
     auto o = std::make_shared<ImportCcOptions>();
     command->add_option("IN", o->in, "CC! file to read")->required();
     command->add_option("-o,--output", o->out, "Table file to write")->required();
+    command->add_flag(ReplaceCompanionsFlag, o->replaceCompanions, ReplaceCompanionsHelp);
     command->add_flag("--ordinal", o->ordinal, "Values are ordinal numbers 1-9 (otherwise percentages)");
     command->add_flag("--no-layers", o->noLayers, "Abbreviations carry no layer digit in their 8th character");
     command->add_option("--checklist", o->checkList, "Species check list that turns abbreviations into names");

@@ -20,6 +20,7 @@ struct ImportHeaderOptions {
     std::string table;
     std::string header;
     std::string out;
+    bool replaceCompanions = false;
 };
 
 int runImportHeader(const ImportHeaderOptions& o, CliContext& context) {
@@ -34,7 +35,7 @@ int runImportHeader(const ImportHeaderOptions& o, CliContext& context) {
         if (!files || !import::imp_head(*ws, files->str, files->exp, ui)) return 1;
     }
     core::inichlava(*ws);
-    const auto written = core::savetabl(*ws, ui, o.out);
+    const auto written = saveTable(*ws, ui, o.out, o.replaceCompanions);
     if (!written) return 1;
     context.out << "written: " << *written << '\n';
     return 0;
@@ -49,6 +50,7 @@ void installImportHeaderCommand(CLI::App& app, CliContext& context) {
     command->add_option("TABLE", o->table, "Table file to read")->required();
     command->add_option("HEADER", o->header, "Header data: the .exp (or .str) of a pair, or a .csv file")->required();
     command->add_option("-o,--output", o->out, "Table file to write")->required();
+    command->add_flag(ReplaceCompanionsFlag, o->replaceCompanions, ReplaceCompanionsHelp);
     command->callback([&context, o] { context.exitCode = runImportHeader(*o, context); });
 }
 

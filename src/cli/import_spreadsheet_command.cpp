@@ -23,6 +23,7 @@ struct ImportSpreadsheetOptions {
     import::SpreadsheetSeparator separator = import::SpreadsheetSeparator::Semicolon;
     bool layerColumn = false;
     int cover = import::PercentCodes;
+    bool replaceCompanions = false;
 };
 
 int runImportSpreadsheet(const ImportSpreadsheetOptions& o, CliContext& context) {
@@ -45,7 +46,7 @@ int runImportSpreadsheet(const ImportSpreadsheetOptions& o, CliContext& context)
         return 1;
     }
     if (!import::importSpreadsheet(ws, choices, ui)) return 1;
-    return writeImportedTable(ws, ui, o.out, context.out);
+    return writeImportedTable(ws, ui, o.out, context.out, o.replaceCompanions);
 }
 
 }  // namespace
@@ -61,6 +62,7 @@ void installImportSpreadsheetCommand(CLI::App& app, CliContext& context) {
                                                {"braun-blanquet", import::BraunBlanquetCodes}};
     command->add_option("IN", o->in, "Spreadsheet text file to read")->required();
     command->add_option("-o,--output", o->out, "Table file to write")->required();
+    command->add_flag(ReplaceCompanionsFlag, o->replaceCompanions, ReplaceCompanionsHelp);
     command->add_option("--separator", o->separator, "Field separator: semicolon, comma or space")
         ->required()
         ->transform(CLI::CheckedTransformer(separators, CLI::ignore_case));
