@@ -10,6 +10,7 @@
 #include <QMenuBar>
 #include <QPixmap>
 #include <QProgressBar>
+#include <QScrollBar>
 #include <QShortcut>
 #include <QStatusBar>
 #include <QTimer>
@@ -60,6 +61,10 @@ MainWindow::MainWindow(core::Workspace& ws, core::Interaction& ui, QWidget* pare
 
     table_ = new TableWidget(ws_, this);
     setCentralWidget(table_);
+    // While a scroll bar button is held down (and repeats) no menu command
+    // may run on the table that is moving under it.
+    table_->horizontalScrollBar()->installEventFilter(this);
+    table_->verticalScrollBar()->installEventFilter(this);
     connect(table_, &TableWidget::tableChanged, this, [this](const view::MouseResult& result) {
         if (result.movedToEnd) restartMoveToEndTimer();
         if (result.clickModeEnded) statusPanel_->clear();
@@ -216,7 +221,9 @@ void MainWindow::runCommand(const std::function<void()>& command) {
     } catch (const core::ZembuError& e) {
         ui_.message(e.what(), e.title(), core::MessageIcon::Critical);
     } catch (const std::bad_alloc&) {
-        ui_.message("There is not enough memory for this command.", "ZEMBU", core::MessageIcon::Critical);
+        ui_.message(core::NotEnoughMemoryMessage, "ZEMBU", core::MessageIcon::Critical);
+    } catch (const std::length_error&) {
+        ui_.message(core::NotEnoughMemoryMessage, "ZEMBU", core::MessageIcon::Critical);
     }
     refresh();
 }
@@ -348,6 +355,14 @@ void MainWindow::Check1_Click(bool on) {
     if (syncing_) return;
     view::Check1_Click(ws_, on);
     refresh();
+}
+
+bool MainWindow::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == table_->horizontalScrollBar() || watched == table_->verticalScrollBar()) {
+        if (event->type() == QEvent::MouseButtonPress) vypni_menu();
+        else if (event->type() == QEvent::MouseButtonRelease) zapni_menu();
+    }
+    return QMainWindow::eventFilter(watched, event);
 }
 
 void MainWindow::closeEvent(QCloseEvent* event) {

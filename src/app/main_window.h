@@ -79,6 +79,9 @@ public:
 
 protected:
     void closeEvent(QCloseEvent* event) override;
+    // Menus off while a scroll bar of the table is held down (vypni_menu), on
+    // again at its release (zapni_menu).
+    bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
     void buildMenus();

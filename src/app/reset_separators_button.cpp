@@ -1,5 +1,6 @@
 #include "app/reset_separators_button.h"
 
+#include <QApplication>
 #include <QMouseEvent>
 #include <QPainter>
 #include <QPixmap>
@@ -30,15 +31,19 @@ ResetSeparatorsButton::ResetSeparatorsButton(QWidget* parent) : QToolButton(pare
     setToolTip("Reset separators");
     setIcon(resetIcon());
     setAutoRaise(true);
+    clickTimer_.setSingleShot(true);
+    connect(&clickTimer_, &QTimer::timeout, this, &ResetSeparatorsButton::singleClicked);
 }
 
 void ResetSeparatorsButton::mousePressEvent(QMouseEvent* event) {
     QToolButton::mousePressEvent(event);
-    if (event->button() == Qt::LeftButton) emit singleClicked();
+    if (event->button() == Qt::LeftButton) clickTimer_.start(QApplication::doubleClickInterval());
 }
 
 void ResetSeparatorsButton::mouseDoubleClickEvent(QMouseEvent* event) {
-    if (event->button() == Qt::LeftButton) emit doubleClicked();
+    if (event->button() != Qt::LeftButton) return;
+    clickTimer_.stop();
+    emit doubleClicked();
 }
 
 }  // namespace zembu::app

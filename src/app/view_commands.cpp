@@ -10,9 +10,11 @@
 #include "app/main_window.h"
 #include "app/reset_separators_button.h"
 #include "app/table_widget.h"
+#include "core/menu_ids.h"
 #include "core/workspace.h"
 #include "view/colour_commands.h"
 #include "view/layer_labels.h"
+#include "view/releve_deletion.h"
 #include "view/separators.h"
 
 namespace zembu::app {
@@ -53,6 +55,11 @@ void installViewCommands(MainWindow& w) {
     w.setCommand("withcolo_Click", [&w] { view::withcolo_Click(w.workspace()); });
     w.setCommand("withshor_Click", [&w] { view::withshor_Click(w.workspace()); });
     w.setCommand("grounumb_Click", [&w] { view::grounumb_Click(w.workspace()); });
+    w.setCommand(core::menu::SeparatorsWithinReleves,
+                 [&w] { view::separatorsAroundColour(w.workspace(), w.workspace().releveColourBox); });
+    w.setCommand(core::menu::DeleteReleves, [&w] {
+        view::deleteReleves(w.workspace(), w.workspace().releveColourBox, w.interaction());
+    });
     w.setCommand("divideWHITERelevesMakeSeparators", [&w] {
         Form42 dialog(w.workspace(), &w);
         if (dialog.exec() != QDialog::Accepted) return;

@@ -4,12 +4,16 @@
 #include <QCheckBox>
 #include <QComboBox>
 #include <QMenuBar>
+#include <QScrollBar>
+#include <QSignalSpy>
 #include <QTemporaryDir>
 #include <QTextBrowser>
 #include <QtTest>
 
 #include "app/help_window.h"
 #include "app/main_window.h"
+#include "app/reset_separators_button.h"
+#include "app/table_widget.h"
 #include "core/index_code.h"
 #include "core/menu_ids.h"
 #include "core/scripted_interaction.h"
@@ -146,6 +150,52 @@ private slots:
         QVERIFY(!undo->isEnabled());
         QCOMPARE(ws.table.ReleveOrder[1].record, 1);
         QCOMPARE(ws.table.ReleveOrder[3].record, 3);
+    }
+
+    void aDoubleClickOnResetSeparatorsRunsOnlyTheDoubleClick() {
+        core::Workspace ws(home_.path().toStdString());
+        core::ScriptedInteraction ui;
+        session::Form_Load(ws, ui);
+        app::MainWindow window(ws, ui);
+        app::ResetSeparatorsButton* button = window.resetSeparatorsButton();
+        QSignalSpy single(button, &app::ResetSeparatorsButton::singleClicked);
+        QSignalSpy twice(button, &app::ResetSeparatorsButton::doubleClicked);
+        const QPointF at(5, 5);
+        const auto send = [&](QEvent::Type type) {
+            QMouseEvent event(type, at, button->mapToGlobal(at), Qt::LeftButton, Qt::LeftButton, Qt::NoModifier);
+            QApplication::sendEvent(button, &event);
+        };
+        // What the system sends for a double click: press, release, double click, release.
+        send(QEvent::MouseButtonPress);
+        send(QEvent::MouseButtonRelease);
+        send(QEvent::MouseButtonDblClick);
+        send(QEvent::MouseButtonRelease);
+        QTest::qWait(QApplication::doubleClickInterval() + 100);
+        QCOMPARE(twice.count(), 1);
+        QCOMPARE(single.count(), 0);
+        // A click alone is a click, once the double-click time has passed.
+        send(QEvent::MouseButtonPress);
+        send(QEvent::MouseButtonRelease);
+        QCOMPARE(single.count(), 0);
+        QVERIFY(single.wait(QApplication::doubleClickInterval() + 1000));
+        QCOMPARE(single.count(), 1);
+        QCOMPARE(twice.count(), 1);
+    }
+
+    void menusAreOffWhileAScrollBarIsHeld() {
+        core::Workspace ws(home_.path().toStdString());
+        core::ScriptedInteraction ui;
+        session::Form_Load(ws, ui);
+        loadSmallTable(ws.table);
+        app::MainWindow window(ws, ui);
+        window.resize(800, 600);
+        window.show();
+        QScrollBar* bar = window.tableWidget()->horizontalScrollBar();
+        const QPoint end(bar->width() - 3, bar->height() / 2);
+        QTest::mousePress(bar, Qt::LeftButton, Qt::NoModifier, end);
+        for (QAction* a : window.menuBar()->actions()) QVERIFY(!a->isEnabled());
+        QTest::mouseRelease(bar, Qt::LeftButton, Qt::NoModifier, end);
+        for (QAction* a : window.menuBar()->actions()) QVERIFY(a->isEnabled());
     }
 };
 
