@@ -3,7 +3,7 @@ PREFIX ?= /usr/local
 DEMO ?= data/demo.vod
 BUILD := build
 
-.PHONY: all deps configure build run test bench install screenshot clean
+.PHONY: all deps configure build run test bench fuzz install screenshot clean
 
 all: build
 
@@ -28,8 +28,16 @@ bench: deps
 	@cmake --build --preset release
 	@for b in build-release/bench/*_bench; do [ -x "$$b" ] && "$$b" || true; done
 
+# The readers' fuzz harnesses, each run for FUZZ_SECONDS (clang is installed first).
+FUZZ_SECONDS ?= 60
+fuzz:
+	@scripts/install-deps --fuzz
+	@cmake --preset fuzz >/dev/null
+	@cmake --build --preset fuzz
+	@scripts/fuzz $(FUZZ_SECONDS)
+
 install: build
 	@cmake --install $(BUILD) --prefix "$(PREFIX)"
 
 clean:
-	@rm -rf build build-asan build-release
+	@rm -rf build build-asan build-release build-fuzz
