@@ -18,9 +18,11 @@ namespace {
 constexpr const char* kReleveFilter = "Colour info file|*.clr|All files (*.*)|*.*";
 constexpr const char* kSpeciesFilter = "Colour info file|*.cls|All files (*.*)|*.*";
 
+// A number of a colour file; one outside the range of the file's numbers
+// becomes the lowest, which matches no relevé or row and is no colour.
 int32_t wholeNumber(std::string_view text) {
-    const double v = core::leadingNumber(text);
-    return v > -2147483648.0 && v < 2147483648.0 ? static_cast<int32_t>(core::roundHalfEven(v)) : 0;
+    const auto n = core::wholeNumberIn(core::leadingNumber(text), INT32_MIN, INT32_MAX);
+    return n ? static_cast<int32_t>(*n) : INT32_MIN;
 }
 
 // The numbers of a text read in free format: items separated by blanks,

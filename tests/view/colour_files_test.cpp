@@ -126,6 +126,8 @@ TEST(ColourFiles, ColoursThePaletteHasNotAreRefusedAndChangeNothing) {
     EXPECT_THROW(applyReleveColours(ws.table, " 1  1001  255  1 \r\n 2  1002  -5  2 \r\n", ReleveMatch::RunningNumber),
                  core::ZembuError);
     EXPECT_EQ(ws.table.ReleveColour[1], before.ReleveColour[1]);
+    // A value far outside the numbers of a colour file is not read as black.
+    EXPECT_THROW(applyReleveColours(ws.table, " 1  1001  1e20  1 \r\n", ReleveMatch::RunningNumber), core::ZembuError);
     EXPECT_THROW(applySpeciesColours(ws.table, "Species 2\r\n 6 \r\n 255 \r\n 21 \r\n"), core::ZembuError);
     EXPECT_EQ(ws.table.SpeciesColour[2], before.SpeciesColour[2]);
 }
