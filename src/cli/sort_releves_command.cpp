@@ -19,6 +19,7 @@ namespace {
 struct SortRelevesOptions {
     std::string input;
     std::string output;
+    bool replaceCompanions = false;
     std::string by;
     std::string releveColour = "all";
     std::string speciesColour = "all";
@@ -91,7 +92,7 @@ void runSortReleves(const SortRelevesOptions& o, CliContext& context) {
         outcome = sorting::sortRelevesByHeaderData(*ws, header, ui);
     }
     if (o.keys && outcome.sorted) printKeys(*ws, outcome, SortedDimension::Releves, context.out);
-    finishSort(*ws, ui, o.output, context);
+    finishSort(*ws, ui, o.output, o.replaceCompanions, context);
 }
 
 }  // namespace
@@ -104,6 +105,7 @@ void installSortRelevesCommand(CLI::App& app, CliContext& context) {
         "colours than --releve-colour keep their columns; separators stay at their positions.");
     command->add_option("IN", o->input, "Table file to read")->required();
     command->add_option("-o,--output", o->output, "Table file to write")->required();
+    command->add_flag(ReplaceCompanionsFlag, o->replaceCompanions, ReplaceCompanionsHelp);
     command->add_option("--by", o->by,
                         "species: the rows of --species-colour they hold (Sort Relevés); head-numeric / "
                         "head-alpha: the head values as numbers / as text; header: the --fields header values")

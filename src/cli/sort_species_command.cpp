@@ -17,6 +17,7 @@ namespace {
 struct SortSpeciesOptions {
     std::string input;
     std::string output;
+    bool replaceCompanions = false;
     std::string by;
     std::string speciesColour = "all";
     std::string releveColour = "all";
@@ -54,7 +55,7 @@ void runSortSpecies(const SortSpeciesOptions& o, CliContext& context) {
         outcome = sorting::sortSpeciesBySpeciesData(*ws, {*species, o.numeric, o.descending}, ui);
     }
     if (o.keys && outcome.sorted) printKeys(*ws, outcome, SortedDimension::Species, context.out);
-    finishSort(*ws, ui, o.output, context);
+    finishSort(*ws, ui, o.output, o.replaceCompanions, context);
 }
 
 }  // namespace
@@ -67,6 +68,7 @@ void installSortSpeciesCommand(CLI::App& app, CliContext& context) {
         "other colours than --species-colour keep their places.");
     command->add_option("IN", o->input, "Table file to read")->required();
     command->add_option("-o,--output", o->output, "Table file to write")->required();
+    command->add_flag(ReplaceCompanionsFlag, o->replaceCompanions, ReplaceCompanionsHelp);
     command->add_option("--by", o->by,
                         "releves: occurrences in the relevés of --releve-colour (Sort Species); alphabetical; "
                         "median: median cover; richness: average vegetation richness; dependence; "

@@ -39,12 +39,13 @@ void printKeys(const core::Workspace& ws, const sorting::SortOutcome& outcome, S
     }
 }
 
-void finishSort(core::Workspace& ws, CommandLineInteraction& ui, const std::string& file, CliContext& context) {
+void finishSort(core::Workspace& ws, CommandLineInteraction& ui, const std::string& file, bool replaceCompanions,
+                CliContext& context) {
     if (ui.messageCount() > 0) {
         context.exitCode = 1;
         return;
     }
-    const auto written = core::savetabl(ws, ui, file);
+    const auto written = saveTable(ws, ui, file, replaceCompanions);
     if (!written || ui.messageCount() > 0) {
         context.exitCode = 1;
         return;

@@ -36,6 +36,7 @@ void printKeys(const core::Workspace& ws, const sorting::SortOutcome& outcome, S
 
 // After a sort: fails when the command refused (it showed a message),
 // otherwise writes the table to file and prints the name written.
-void finishSort(core::Workspace& ws, CommandLineInteraction& ui, const std::string& file, CliContext& context);
+void finishSort(core::Workspace& ws, CommandLineInteraction& ui, const std::string& file, bool replaceCompanions,
+                CliContext& context);
 
 }  // namespace zembu::cli

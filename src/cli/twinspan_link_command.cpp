@@ -22,6 +22,7 @@ namespace {
 struct TwinspanLinkCommandOptions {
     std::string file;
     std::string output;
+    bool replaceCompanions = false;
     int colour = 0;
     std::string cutLevels = "0 5 25";
     std::string pseudospecies;  // empty: the number of cut levels
@@ -78,7 +79,7 @@ void runTwinspanLink(const TwinspanLinkCommandOptions& o, CliContext& context) {
         context.exitCode = 1;
         return;
     }
-    const auto written = core::savetabl(*ws, ui, o.output);
+    const auto written = saveTable(*ws, ui, o.output, o.replaceCompanions);
     if (!written) {
         context.exitCode = 1;
         return;
@@ -98,6 +99,7 @@ void installTwinspanLinkCommand(CLI::App& app, CliContext& context) {
         "and separators mark the divisions. Writes the table.");
     command->add_option("FILE", o->file, "Table file")->required();
     command->add_option("-o,--output", o->output, "The table file to write")->required();
+    command->add_flag(ReplaceCompanionsFlag, o->replaceCompanions, ReplaceCompanionsHelp);
     command->add_option("--colour", o->colour, "Relevé colour analysed, 0..7 (0 uncoloured)")
         ->required()
         ->check(CLI::Range(0, 7));

@@ -66,7 +66,9 @@ TEST_F(CliSort, SpeciesColoursByNameAndRefusals) {
     ASSERT_EQ(run.status, 0) << run.err;
     EXPECT_EQ(sorted()->table.SpeciesInfo[3].name, "Betula pendula");
 
-    std::filesystem::remove(out());
+    // The table file goes with its companions: left alone, they would be
+    // someone else's beside a new out.vod.
+    for (const char* name : {"out.vod", "out.str", "out.exp"}) std::filesystem::remove(dir / name);
     run = runCli({"sort-species", file(), "-o", out(), "--by", "alphabetical", "--species-colour", "red"});
     EXPECT_EQ(run.status, 1);
     EXPECT_EQ(run.err, "Program Info: Please mark any species by selected colour!\n");
