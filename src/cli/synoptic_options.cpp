@@ -18,7 +18,7 @@ namespace setting = core::setting;
 
 int synopticTypeOf(const std::string& text) {
     if (text == "combined") return synoptic::CombinedTable;
-    for (int type = synoptic::PercentageConstancy; type <= synoptic::BarkmanCover; ++type)
+    for (int type = synoptic::PercentageConstancy; type <= synoptic::HeadWeightedCover; ++type)
         if (text == std::to_string(type)) return type;
     return 0;
 }
@@ -27,10 +27,11 @@ void addSynopticTypeOption(CLI::App& command, std::string& type) {
     command
         .add_option("--type", type,
                     "1 percentage, 2 categorical, 3 absolute constancy, 4 fidelity, 5 maximum, 6 average, "
-                    "7 median, 8 modus cover, 9 Zlatnik's value, 10 Barkman's cover, or combined")
+                    "7 median, 8 modus cover, 9 Zlatnik's value, 10 Barkman's cover, 11 cover weighted by the "
+                    "short headers, or combined")
         ->required()
         ->check([](const std::string& text) {
-            return synopticTypeOf(text) ? std::string() : "expected 1..10 or combined, not " + text;
+            return synopticTypeOf(text) ? std::string() : "expected 1..11 or combined, not " + text;
         });
 }
 

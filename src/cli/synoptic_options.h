@@ -32,10 +32,10 @@ struct SynopticFlags {
     bool hierarchy = false, sizeForTarget = false, adjusted = false, higherLevel = false;
 };
 
-// The synoptic type named on the command line: 1..10 or "combined"; 0 when unknown.
+// The synoptic type named on the command line: 1..11 or "combined"; 0 when unknown.
 int synopticTypeOf(const std::string& text);
 
-// Adds a required --type option (1..10 or combined) to a subcommand.
+// Adds a required --type option (1..11 or combined) to a subcommand.
 void addSynopticTypeOption(CLI::App& command, std::string& type);
 
 // Adds the table file argument and the settings flags to a subcommand.

@@ -44,6 +44,11 @@ inline constexpr const char* SeparatorsWithinReleves = "separatorsWithinReleves"
 inline constexpr const char* RemoveSelectedSeparators = "delsep_Click#0";
 inline constexpr const char* RemoveSeparatorsFrom = "delsep_Click#2";
 inline constexpr const char* RemoveSeparatorsTo = "delsep_Click#3";
+// Synoptic Table: the one-value views ("synopt_Click#1".."#4" for types 1-4,
+// "synav_Click#0".."#6" for types 5-11) and the combined table.
+inline constexpr const char* SynopticConstancyAndFidelity = "synopt_Click";
+inline constexpr const char* SynopticAbundance = "synav_Click";
+inline constexpr const char* CombinedSynopticTable = "percwithvali_Click";
 
 // Indicator Values
 inline constexpr const char* IndicatorInitiation = "elleinit_Click";

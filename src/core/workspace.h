@@ -119,6 +119,11 @@ public:
     int aggregationColourBox = 0;    // entry of the aggregation colour box
     int separatorLevel = 1;          // current separator level 1..6
     bool separatorHierarchy = false; // separator hierarchy switch
+    // The synoptic view shown in place of the table: 0 none (the ordinary
+    // table), 1..11 a one-value synoptic table, 20 the combined synoptic
+    // table (its form is the setting "Fidelity display type in combined
+    // synoptic table::").
+    int synopticType = 0;
     HeadKind head = HeadKind::RunningNumber;
     int headMode = 1;
     std::string headCaption = "Running number:";

@@ -64,4 +64,9 @@ double barkmanCover(int64_t sumCover, int32_t size) {
     return static_cast<double>(core::roundHalfEven(10 * x)) / 10;
 }
 
+std::optional<double> headWeightedCover(double weightedSum, double headSum) {
+    if (headSum == 0) return std::nullopt;
+    return static_cast<double>(core::roundHalfEven(10 * weightedSum / headSum)) / 10;
+}
+
 }  // namespace zembu::synoptic

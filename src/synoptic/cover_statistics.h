@@ -5,6 +5,7 @@
 // occurrences with a cover of at least 1 %.
 
 #include <cstdint>
+#include <optional>
 
 namespace zembu::synoptic {
 
@@ -27,5 +28,11 @@ double cuchal(int32_t count, int32_t size, double meanCover);
 // Barkman's total cover value: sum of cover / group size, rounded to one
 // decimal (half to even).
 double barkmanCover(int64_t sumCover, int32_t size);
+
+// The short-head-weighted mean cover of a group: the sum over its relevés of
+// cover x short-head value (absent species counting 0) / hsum, the sum of the
+// short-head values of the group's relevés; rounded to one decimal (half to
+// even). Nothing when hsum is 0.
+std::optional<double> headWeightedCover(double weightedSum, double headSum);
 
 }  // namespace zembu::synoptic

@@ -129,6 +129,11 @@ CellPart synopticCell(int type, const GroupStatistics& stats, const SynopticSett
         return coverCell(std::to_string(static_cast<int64_t>(value)), s);
     }
     case BarkmanCover: return coverCell(core::formatNumber(barkmanCover(stats.sumCover, stats.size), "0.0"), s);
+    case HeadWeightedCover: {
+        const std::optional<double> value = headWeightedCover(stats.headWeightedSum, stats.headSum);
+        if (!value) return {Absent};
+        return coverCell(core::formatNumber(*value, "0.0"), s);
+    }
     default: return {};
     }
 }

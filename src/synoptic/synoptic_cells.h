@@ -36,6 +36,8 @@ struct GroupStatistics {
     int64_t sumCover = 0;   // sum of the cover percentages
     int32_t coverCount = 0; // occurrences with a cover of at least 1 %
     const int32_t* histogram = nullptr;  // hist[0..100]; needed by median and modus
+    double headSum = 0;          // hsum(g): short-head values of the group's relevés summed
+    double headWeightedSum = 0;  // cover x short-head value, summed over the occurrences
     std::optional<double> fidelity;      // Fidelity(g), for the fidelity values
 };
 
@@ -51,7 +53,7 @@ std::string_view constancyClass(int percentage);
 // above the second, FirstThreshold between.
 int highlightClass(double value, int first, int second);
 
-// The cell of synoptic type 1..10. Cells that show an absent value ("." or
+// The cell of synoptic type 1..11. Cells that show an absent value ("." or
 // "  ---") are never highlighted.
 CellPart synopticCell(int type, const GroupStatistics& stats, const SynopticSettings& settings);
 

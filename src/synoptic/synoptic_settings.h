@@ -25,6 +25,7 @@ enum SynopticType : int {
     ModusCover = 8,
     ZlatnikValue = 9,
     BarkmanCover = 10,
+    HeadWeightedCover = 11,  // cover weighted by the short-head values of the relevés
     CombinedTable = 20,
 };
 
@@ -40,7 +41,7 @@ struct SynopticSettings {
     // Thresholds, whole numbers.
     int frequencyLimit = 0, frequency2Limit = 0;  // types 1-3 and constancy parts
     int fidelityLimit = 0, fidelity2Limit = 0;    // type 4 and fidelity parts
-    int coverLimit = 0, coverLimitHigher = 0;     // types 5-10
+    int coverLimit = 0, coverLimitHigher = 0;     // types 5-11
     CoverLabels labels;
 };
 

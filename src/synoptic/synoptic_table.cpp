@@ -6,6 +6,7 @@
 #include "core/index_code.h"
 #include "core/progress_meter.h"
 #include "core/table.h"
+#include "core/text.h"
 #include "synoptic/measure_names.h"
 
 namespace zembu::synoptic {
@@ -15,8 +16,10 @@ SynopticCalculator::SynopticCalculator(const core::Table& table, const SynopticS
       settings_(settings),
       type_(type),
       needsFidelity_(type == FidelityTable || (type == CombinedTable && settings.combinedForm != 6)),
-      needsCovers_((type >= MaximumCover && type <= BarkmanCover) || (type == CombinedTable && settings.combinedForm == 6)),
+      needsCovers_((type >= MaximumCover && type <= HeadWeightedCover) ||
+                   (type == CombinedTable && settings.combinedForm == 6)),
       needsHistogram_(type == MedianCover || type == ModusCover),
+      needsHeads_(type == HeadWeightedCover),
       groups_(prepareGroups(table, settings.grouping, settings.fidelity.adjustedNMinus1)),
       counts_(groups_, settings.fidelity) {
     const size_t K = static_cast<size_t>(groups_.groupCount) + 1;
@@ -25,6 +28,18 @@ SynopticCalculator::SynopticCalculator(const core::Table& table, const SynopticS
     sumCover_.assign(K, 0);
     coverCount_.assign(K, 0);
     if (needsHistogram_) histogram_.assign(K * HistogramSize, 0);
+    if (needsHeads_) {
+        // The numeric value each relevé shows in the table head.
+        headOfRecord_.assign(groups_.groupOfRecord.size(), 0.0);
+        headSum_.assign(K, 0.0);
+        headWeighted_.assign(K, 0.0);
+        for (int32_t k = 1; k <= groups_.releveCount; ++k) {
+            const int32_t rec = table.ReleveOrder[k].record;
+            if (rec < 1 || rec >= static_cast<int32_t>(headOfRecord_.size())) continue;
+            headOfRecord_[rec] = core::leadingNumber(table.ReleveHead[rec]);
+            headSum_[groups_.groupOfColumn[k]] += headOfRecord_[rec];
+        }
+    }
 }
 
 template <bool Weighted, bool Covers>
@@ -47,6 +62,7 @@ void SynopticCalculator::countCells(const std::string& cells) {
                 minCover_[g] = minCover_[g] == 0 ? p : std::min(minCover_[g], p);
                 sumCover_[g] += p;
                 ++coverCount_[g];
+                if (needsHeads_) headWeighted_[g] += p * headOfRecord_[rec];
                 if (needsHistogram_) {
                     int32_t* hist = &histogram_[static_cast<size_t>(g) * HistogramSize];
                     ++hist[std::min(p, HistogramSize - 1)];
@@ -65,6 +81,7 @@ void SynopticCalculator::countRow(int32_t row) {
         std::fill(sumCover_.begin(), sumCover_.end(), 0);
         std::fill(coverCount_.begin(), coverCount_.end(), 0);
         if (needsHistogram_) std::fill(histogram_.begin(), histogram_.end(), 0);
+        if (needsHeads_) std::fill(headWeighted_.begin(), headWeighted_.end(), 0.0);
     }
 
     const int32_t s = table_.SpeciesInfo[row].record;
@@ -89,6 +106,10 @@ GroupStatistics SynopticCalculator::statistics(int32_t g) const {
     st.sumCover = sumCover_[g];
     st.coverCount = coverCount_[g];
     if (needsHistogram_) st.histogram = &histogram_[static_cast<size_t>(g) * HistogramSize];
+    if (needsHeads_) {
+        st.headSum = headSum_[g];
+        st.headWeightedSum = headWeighted_[g];
+    }
     return st;
 }
 
@@ -159,6 +180,7 @@ std::string synopticTitle(int type, const FidelitySettings& f, int groupCount) {
     case ModusCover: return "Modus cover synoptic table";
     case ZlatnikValue: return "Zlatnik's scale synoptic table";
     case BarkmanCover: return "Average cover (Barkman's TCV)";
+    case HeadWeightedCover: return "Total cover weighted by short headers";
     default: return {};
     }
 }
@@ -195,6 +217,7 @@ std::string_view synopticCaption(int type) {
     case ModusCover: return "Modu&s Non-zero Cover";
     case ZlatnikValue: return "&Zlatnik's Combined Value";
     case BarkmanCover: return "&Average Cover (Barkman's TCV)";
+    case HeadWeightedCover: return "&Wolfgang's total cover weighted by short headers";
     case CombinedTable: return "Combin&ed Synoptic Table";
     default: return {};
     }

@@ -26,7 +26,7 @@ namespace zembu::synoptic {
 // Computes the cells of one species row after another for one view.
 class SynopticCalculator {
 public:
-    // type: 1..10, or CombinedTable (with settings.combinedForm). The table
+    // type: 1..11, or CombinedTable (with settings.combinedForm). The table
     // must outlive the calculator.
     SynopticCalculator(const core::Table& table, const SynopticSettings& settings, int type);
 
@@ -55,6 +55,7 @@ private:
     bool needsFidelity_;
     bool needsCovers_;
     bool needsHistogram_;
+    bool needsHeads_;
     GroupData groups_;
     GroupCounts counts_;
     // Per group.
@@ -62,6 +63,9 @@ private:
     std::vector<int64_t> sumCover_;
     std::vector<int32_t> coverCount_;
     std::vector<int32_t> histogram_;  // HistogramSize entries per group
+    // Short-head weights (type 11): the head value of every relevé record,
+    // their sums per group, and per group the covers weighted by them.
+    std::vector<double> headOfRecord_, headSum_, headWeighted_;
 };
 
 struct SynopticRow {
@@ -82,7 +86,7 @@ struct SynopticTable {
 SynopticTable computeSynopticTable(const core::Table& table, const SynopticSettings& settings, int type,
                                    core::Interaction* ui = nullptr);
 
-// Title of a one-value synoptic view (types 1..10), with K groups.
+// Title of a one-value synoptic view (types 1..11), with K groups.
 std::string synopticTitle(int type, const FidelitySettings& fidelity, int groupCount);
 
 // Title of the combined table in form 1..6, with K groups.

@@ -42,9 +42,6 @@ bool usesDisplayTable(const core::Workspace& ws) {
     return std::string_view(core::trim(font)).empty() || core::startsWithIgnoreCase(font, "COURIER NEW");
 }
 
-namespace {
-
-// A separator as drawn, or nothing when the hierarchy hides it.
 bool separatorShown(int16_t entry, const core::Workspace& ws, ScreenSeparator& out, int32_t offset) {
     if (entry <= 0) return false;
     out.offset = offset;
@@ -59,8 +56,6 @@ bool separatorShown(int16_t entry, const core::Workspace& ws, ScreenSeparator& o
     }
     return true;
 }
-
-}  // namespace
 
 TableScreen buildTableScreen(const core::Workspace& ws, const Viewport& requested) {
     const core::Table& t = ws.table;

@@ -89,6 +89,10 @@ struct TableScreen {
 // character is shown.
 bool usesDisplayTable(const core::Workspace& ws);
 
+// A separator entry as drawn at a visible offset; false when there is none or
+// the hierarchy hides it (level above the current level).
+bool separatorShown(int16_t entry, const core::Workspace& ws, ScreenSeparator& out, int32_t offset);
+
 // vykresleni2's table view: one screen of the table. viewport.visibleRows is
 // the number of rows that fit under the head; short-head lines take their
 // share of them.

@@ -52,6 +52,6 @@ TEST_F(CliSynoptic, PrintsTheUniquenessOfAGroup) {
 
 TEST_F(CliSynoptic, RefusesMissingFilesAndUnknownTypes) {
     EXPECT_EQ(runCli({"synoptic", (dir / "none.vod").string(), "--type", "1"}).status, 1);
-    EXPECT_NE(runCli({"synoptic", file(), "--type", "11"}).status, 0);
+    EXPECT_NE(runCli({"synoptic", file(), "--type", "12"}).status, 0);
     EXPECT_NE(runCli({"synoptic", file()}).status, 0);
 }

@@ -24,7 +24,7 @@ const std::map<std::string, std::set<std::string>>& allowedIncludes() {
         {"core", {}},
         // Subject folders: core, and each other only along these edges.
         {"import", {"core"}},
-        {"view", {"core"}},
+        {"view", {"core", "synoptic"}},                         // the synoptic view's values
         {"synoptic", {"core"}},
         {"sorting", {"core", "synoptic"}},                      // fidelity keys
         {"classification", {"core", "synoptic", "sorting"}},    // fidelity; the TWINSPAN link's reorders

@@ -56,7 +56,28 @@ TEST(SynopticCells, CoverZeroOccurrencesCountButShowNoCover) {
     const Group zero(10, {0, 0, 0});
     EXPECT_EQ(text(PercentageConstancy, zero), "30");
     EXPECT_EQ(text(AbsoluteConstancy, zero), "3");
-    for (int type = MaximumCover; type <= BarkmanCover; ++type) EXPECT_EQ(text(type, zero), ".") << type;
+    for (int type = MaximumCover; type <= HeadWeightedCover; ++type) EXPECT_EQ(text(type, zero), ".") << type;
+}
+
+TEST(SynopticCells, CoverWeightedByShortHeaders) {
+    // Group 1: relevés with head values 2, 3 and 5 (hsum 10), the species in
+    // the first two; group 2: head values 0 and 0 (hsum 0).
+    zembu::core::Table t = zembu::testing::tableFromCovers({{10, 40, 0, 25, 50}, {0, 0, 0, 0, 0}});
+    const char* heads[] = {"     2", "     3", "   5.0", "     0", "  text"};
+    for (int k = 1; k <= 5; ++k) t.ReleveHead[k] = heads[k - 1];
+    t.SeparatorAfter[3] = 1;
+    SynopticSettings s;
+    s.coverLimit = 14;
+    s.coverLimitHigher = 15;
+    const SynopticTable result = computeSynopticTable(t, s, HeadWeightedCover);
+    ASSERT_EQ(result.rows.size(), 2u);
+    // (10 x 2 + 40 x 3 + 0 x 5) / 10 = 14.0, reaching the first threshold.
+    EXPECT_EQ(result.rows[0].cells[0].first, (CellPart{"14.0", FirstThreshold}));
+    EXPECT_EQ(result.rows[0].cells[1].first.text, ".");  // hsum 0
+    EXPECT_EQ(result.rows[1].cells[0].first.text, ".");  // absent
+    EXPECT_EQ(headWeightedCover(1, 8), 0.1);             // 0.125 -> 0.1
+    EXPECT_EQ(headWeightedCover(3, 8), 0.4);             // 0.375 -> 0.4
+    EXPECT_FALSE(headWeightedCover(5, 0).has_value());
 }
 
 TEST(SynopticCells, MedianModusZlatnikAndBarkman) {
