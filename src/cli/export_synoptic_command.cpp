@@ -73,9 +73,7 @@ void installExportSynopticCommand(CLI::App& app, CliContext& context) {
         "Append the synoptic table to a report document (--rtf DOC --type T), or write it as a CC! file of "
         "groups (--cc FILE --mode 0 percentage frequencies, 1 mean covers).");
     addSynopticFlags(*command, o->flags);
-    command->add_option("--type", o->type, "With --rtf: 1..11 or combined")->check([](const std::string& text) {
-        return synopticTypeOf(text) ? std::string() : "expected 1..11 or combined, not " + text;
-    });
+    command->add_option("--type", o->type, std::string("With --rtf: ") + SynopticTypeHelp)->check(synopticTypeProblem);
     command->add_option("--form", o->form, "Form 1..6 of the combined table")->check(CLI::Range(1, 6));
     command->add_option("--rtf", o->rtf, "Report document to append to (started from the template when new)");
     command->add_flag("--colours", o->rtfOptions.originalColours, "Species in their colours");

@@ -23,20 +23,20 @@ int synopticTypeOf(const std::string& text) {
     return 0;
 }
 
+std::string synopticTypeProblem(const std::string& text) {
+    return synopticTypeOf(text) ? std::string() : "expected 1..11 or combined, not " + text;
+}
+
 void addSynopticTypeOption(CLI::App& command, std::string& type) {
-    command
-        .add_option("--type", type,
-                    "1 percentage, 2 categorical, 3 absolute constancy, 4 fidelity, 5 maximum, 6 average, "
-                    "7 median, 8 modus cover, 9 Zlatnik's value, 10 Barkman's cover, 11 cover weighted by the "
-                    "short headers, or combined")
-        ->required()
-        ->check([](const std::string& text) {
-            return synopticTypeOf(text) ? std::string() : "expected 1..11 or combined, not " + text;
-        });
+    command.add_option("--type", type, SynopticTypeHelp)->required()->check(synopticTypeProblem);
 }
 
 void addSynopticFlags(CLI::App& command, SynopticFlags& f) {
     command.add_option("table", f.tableFile, "Table file (.vod)")->required();
+    addSynopticSettingFlags(command, f);
+}
+
+void addSynopticSettingFlags(CLI::App& command, SynopticFlags& f) {
     command.add_option("--settings", f.settingsFile, "Settings file (zembu.ini) to start from instead of the defaults")
         ->check(CLI::ExistingFile);
     command.add_option("--measure", f.measure, "Fidelity measure 1..16 (default 2, the phi coefficient)")

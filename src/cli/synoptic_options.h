@@ -35,11 +35,20 @@ struct SynopticFlags {
 // The synoptic type named on the command line: 1..11 or "combined"; 0 when unknown.
 int synopticTypeOf(const std::string& text);
 
+// Why a synoptic type argument is refused; empty for a type synopticTypeOf knows.
+std::string synopticTypeProblem(const std::string& text);
+inline constexpr const char* SynopticTypeHelp =
+    "1 percentage, 2 categorical, 3 absolute constancy, 4 fidelity, 5 maximum, 6 average, 7 median, "
+    "8 modus cover, 9 Zlatnik's value, 10 Barkman's cover, 11 cover weighted by the short headers, or combined";
+
 // Adds a required --type option (1..11 or combined) to a subcommand.
 void addSynopticTypeOption(CLI::App& command, std::string& type);
 
 // Adds the table file argument and the settings flags to a subcommand.
 void addSynopticFlags(CLI::App& command, SynopticFlags& flags);
+
+// Adds the settings flags alone, for a subcommand that names its table file itself.
+void addSynopticSettingFlags(CLI::App& command, SynopticFlags& flags);
 
 // Puts the flags into the workspace's settings and separator state and reads
 // the synoptic settings from them. Returns an error text when the settings

@@ -193,6 +193,7 @@ SynopticScreen buildSynopticScreen(const core::Workspace& ws, const SynopticView
     const int grey = static_cast<int>(core::roundHalfEven(0.95 * ws.display.greyLevel));
     screen.layerBandColour = grey | (grey << 8) | (grey << 16);
     screen.groupWidth = view.parts * view.partWidth;
+    screen.partWidth = view.partWidth;
     if (t.ReleveCount < 1 || view.groupCount < 1) return screen;
     screen.empty = false;
 
@@ -225,6 +226,7 @@ SynopticScreen buildSynopticScreen(const core::Workspace& ws, const SynopticView
                 const CellPart value = view.value(s, g, part);
                 const int offset = static_cast<int>(row.text.size());
                 row.text += core::padLeft(core::trim(value.text), width);
+                row.classes += static_cast<char>('0' + value.highlight);
                 if (value.highlight == synoptic::Plain) continue;
                 const HighlightStyle& style = view.styles[part];
                 MarkedValue mark;
@@ -245,6 +247,23 @@ SynopticScreen buildSynopticScreen(const core::Workspace& ws, const SynopticView
         if (separatorShown(t.SpeciesSeparatorAfter[i], ws, line, i - screen.topRow))
             screen.speciesSeparators.push_back(line);
     return screen;
+}
+
+std::vector<std::string> synopticScreenText(const SynopticScreen& screen, bool classes) {
+    std::vector<std::string> lines;
+    if (screen.empty) return lines;
+    const auto fields = [&](const std::string& text, const std::string& marks) {
+        if (!classes) return text;
+        const size_t prefix = static_cast<size_t>(screen.prefixWidth), width = static_cast<size_t>(screen.partWidth);
+        std::string line = text.substr(0, prefix);
+        for (size_t j = 0; j < marks.size(); ++j) line += text.substr(prefix + j * width, width) + "|" + marks[j];
+        return line;
+    };
+    lines.push_back(screen.title);
+    lines.push_back(screen.groupLine);
+    lines.push_back(screen.sizeLine);
+    for (const SynopticScreenRow& row : screen.rows) lines.push_back(fields(row.text, row.classes));
+    return lines;
 }
 
 }  // namespace zembu::view

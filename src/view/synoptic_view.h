@@ -102,6 +102,7 @@ struct SynopticScreenRow {
     int32_t row = 0;
     std::string text;       // name, layer, then the value fields (code page)
     int32_t colour = 0;     // species colour value
+    std::string classes;    // class 0, 1 or 3 of every visible value, in order
     std::vector<MarkedValue> marked;
 };
 
@@ -112,6 +113,7 @@ struct SynopticScreen {
     bool empty = true;
     int prefixWidth = 0;       // characters before the first value field
     int groupWidth = 0;        // characters per group column
+    int partWidth = 0;         // characters per value
     int32_t firstGroup = 1;
     int32_t visibleGroups = 0;
     int32_t topRow = 1;
@@ -132,5 +134,10 @@ inline constexpr double SynopticBodyTop = 3.5;
 // computed view from group firstColumn and species row topRow on.
 SynopticScreen buildSynopticScreen(const core::Workspace& ws, const SynopticView& view, int32_t firstGroup,
                                    int32_t visibleGroups, int32_t topRow, int32_t visibleRows);
+
+// The lines of a synoptic screen (code page, without line ends): the title,
+// the two head lines and one line per species row. With classes every value
+// field is followed by "|" and its class ("   100|3").
+std::vector<std::string> synopticScreenText(const SynopticScreen& screen, bool classes = false);
 
 }  // namespace zembu::view

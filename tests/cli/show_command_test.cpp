@@ -49,3 +49,26 @@ TEST(ShowCommand, RefusesWhatItCannotShow) {
     EXPECT_NE(runCli({"show", (dir / "bad.vod").string()}).status, 0);
     EXPECT_NE(runCli({"show", savedTable(dir), "--scale", "5"}).status, 0);
 }
+
+TEST(ShowCommand, PrintsTheSynopticViewWithItsClasses) {
+    zembu::testing::TempDir dir;
+    const std::string file = savedTable(dir);
+    // Prefix: name width 20 + 2 + layer width 3.
+    const auto pad = [](const std::string& text) { return text + std::string(25 - text.size(), ' '); };
+    const std::string groupHead = pad("Group No."), sizeHead = "No. of relevés" + std::string(11, ' ');
+    const std::string one = pad("Species 1"), two = pad("Species 2");
+    const auto run = runCli({"show", file, "--synoptic", "1", "--frequency-limit", "50", "--frequency2-limit", "100"});
+    ASSERT_EQ(run.status, 0) << run.err;
+    EXPECT_EQ(run.out, "Percentage synoptic table\n" + groupHead + "     1     2\n" + sizeHead + "     1     2\n" +
+                           one + "   100    50\n" + two + "   100    50\n");
+    const auto classes = runCli({"show", file, "--synoptic", "1", "--classes", "--frequency-limit", "50",
+                                 "--frequency2-limit", "100", "--first-column", "2", "--rows", "1"});
+    EXPECT_EQ(classes.out,
+              "Percentage synoptic table\n" + groupHead + "     2\n" + sizeHead + "     2\n" + one + "    50|1\n");
+    // The combined view: two values per group.
+    const auto combined = runCli({"show", file, "--synoptic", "combined", "--form", "6", "--rows", "1"});
+    EXPECT_EQ(combined.out, "Synoptic table with percentage constancy and cover range\n" + groupHead +
+                                "     1           2      \n" + sizeHead + "     1           2      \n" + one +
+                                "   100     1    50    38\n");
+    EXPECT_NE(runCli({"show", file, "--synoptic", "12"}).status, 0);
+}

@@ -55,3 +55,52 @@ TEST_F(CliSynoptic, RefusesMissingFilesAndUnknownTypes) {
     EXPECT_NE(runCli({"synoptic", file(), "--type", "12"}).status, 0);
     EXPECT_NE(runCli({"synoptic", file()}).status, 0);
 }
+
+TEST_F(CliSynoptic, ShowDrawsTheCellsTheSynopticCommandPrints) {
+    // A larger table: 8 species in 30 relevés, seven groups.
+    zembu::core::Workspace ws(dir / "work2");
+    std::vector<std::vector<int>> covers(8, std::vector<int>(30));
+    for (size_t i = 0; i < covers.size(); ++i)
+        for (size_t k = 0; k < 30; ++k) covers[i][k] = (i * 7 + k * 3) % 5 < 2 ? static_cast<int>((i + k) % 95) + 1 : 0;
+    ws.table = zembu::testing::tableFromCovers(covers);
+    for (int k : {4, 9, 10, 16, 22, 27}) ws.table.SeparatorAfter[k] = 1;
+    zembu::core::ScriptedInteraction ui;
+    const std::string big = (dir / "big.vod").string();
+    ASSERT_TRUE(zembu::core::savetabl(ws, ui, big));
+
+    const auto split = [](const std::string& text, char at) {
+        std::vector<std::string> parts;
+        size_t start = 0;
+        for (size_t end; (end = text.find(at, start)) != std::string::npos; start = end + 1)
+            parts.push_back(text.substr(start, end - start));
+        parts.push_back(text.substr(start));
+        return parts;
+    };
+    const auto trimmed = [](std::string s) {
+        s.erase(0, s.find_first_not_of(' '));
+        return s;
+    };
+    for (const std::string type : {"1", "2", "3", "4", "5", "6", "7", "8", "9", "10", "11", "combined"}) {
+        for (int form = 1; form <= (type == "combined" ? 6 : 1); ++form) {
+            const std::vector<std::string> flags = {"--form", std::to_string(form), "--kind", "0", "--fisher", "1.3",
+                                                    "--frequency-limit", "30", "--fidelity-limit", "5"};
+            std::vector<std::string> synopticArgs = {"synoptic", big, "--type", type};
+            std::vector<std::string> showArgs = {"show", big, "--synoptic", type, "--classes"};
+            synopticArgs.insert(synopticArgs.end(), flags.begin(), flags.end());
+            showArgs.insert(showArgs.end(), flags.begin(), flags.end());
+            const std::vector<std::string> expected = split(runCli(synopticArgs).out, '\n');
+            const std::vector<std::string> shown = split(runCli(showArgs).out, '\n');
+            ASSERT_EQ(shown.size(), expected.size() + 3) << type;
+            for (size_t row = 0; row + 1 < expected.size(); ++row) {
+                const std::vector<std::string> cells = split(expected[row], '\t');
+                const std::vector<std::string> fields = split(shown[row + 3].substr(25), '|');
+                ASSERT_EQ(fields.size(), cells.size() - 1) << type << " row " << row;  // name and layer vs classes
+                for (size_t c = 2; c < cells.size(); ++c) {
+                    // Each field is the class of the value before, then the next value.
+                    const std::string value = c == 2 ? fields[0] : fields[c - 2].substr(1);
+                    EXPECT_EQ(trimmed(value), trimmed(cells[c])) << type << " form " << form << " row " << row;
+                }
+            }
+        }
+    }
+}
