@@ -15,6 +15,7 @@ const std::vector<CommandInstaller>& commandInstallers() {
         installSortingCommands,
         installIndicatorCommands,
         installAnalysisCommands,
+        installSynopticCommands,
     };
     return installers;
 }

@@ -26,5 +26,6 @@ void installClassificationCommands(MainWindow& window);
 void installSortingCommands(MainWindow& window);
 void installIndicatorCommands(MainWindow& window);
 void installAnalysisCommands(MainWindow& window);
+void installSynopticCommands(MainWindow& window);
 
 }  // namespace zembu::app

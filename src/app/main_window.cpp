@@ -30,6 +30,7 @@
 #include "view/colour_commands.h"
 #include "view/separators.h"
 #include "view/table_mouse.h"
+#include "view/synoptic_view.h"
 
 namespace zembu::app {
 
@@ -199,7 +200,11 @@ void MainWindow::buildStatusBar() {
     rowLabel_->setObjectName("rowLabel");
     releveLabel_ = new QLabel(this);
     releveLabel_->setObjectName("releveLabel");
+    fidelityLabel_ = new QLabel(this);
+    fidelityLabel_->setObjectName("fidelityLabel");
+    fidelityLabel_->setToolTip("Fidelity measure of the synoptic tables (Separators > Make Separators > Settings)");
     statusBar()->addWidget(statusPanel_, 1);
+    statusBar()->addPermanentWidget(fidelityLabel_);
     statusBar()->addPermanentWidget(releveLabel_);
     statusBar()->addPermanentWidget(rowLabel_);
     statusBar()->addPermanentWidget(progress_);
@@ -225,7 +230,33 @@ void MainWindow::runCommand(const std::function<void()>& command) {
     } catch (const std::length_error&) {
         ui_.message(core::NotEnoughMemoryMessage, "ZEMBU", core::MessageIcon::Critical);
     }
+    updateSynopticView();
     refresh();
+}
+
+void MainWindow::updateSynopticView() {
+    if (ws_.synopticType != 0 && ws_.table.ReleveCount < 1) {
+        ws_.synopticType = 0;
+        view::renewSynopticChecks(ws_);
+    }
+    if (ws_.synopticType == 0) {
+        table_->setSynopticView(nullptr);
+        return;
+    }
+    try {
+        core::BusyScope busy(ui_);
+        table_->setSynopticView(std::make_shared<const view::SynopticView>(view::computeSynopticView(ws_, &ui_)));
+    } catch (const core::ZembuError& e) {
+        ws_.synopticType = 0;
+        view::renewSynopticChecks(ws_);
+        table_->setSynopticView(nullptr);
+        ui_.message(e.what(), e.title(), core::MessageIcon::Critical);
+    } catch (const std::bad_alloc&) {
+        ws_.synopticType = 0;
+        view::renewSynopticChecks(ws_);
+        table_->setSynopticView(nullptr);
+        ui_.message("There is not enough memory for this command.", "ZEMBU", core::MessageIcon::Critical);
+    }
 }
 
 void MainWindow::restartMoveToEndTimer() {
@@ -311,6 +342,7 @@ void MainWindow::refresh() {
     }
     syncControls();
     aktualradek();
+    fidelityLabel_->setText(QString::fromStdString(ws_.fidelityStatus));
     if (QAction* selected = action(core::menu::RemoveSelectedSeparators))
         selected->setEnabled(ws_.separatorHierarchy && commands_.count(core::menu::RemoveSelectedSeparators));
     if (table_) table_->refreshView();
@@ -348,12 +380,14 @@ void MainWindow::Combo3_Click(int entry) {
 void MainWindow::Combo4_Click(int position) {
     if (syncing_ || position < 0) return;
     view::Combo4_Click(ws_, position);
+    updateSynopticView();
     refresh();
 }
 
 void MainWindow::Check1_Click(bool on) {
     if (syncing_) return;
     view::Check1_Click(ws_, on);
+    updateSynopticView();
     refresh();
 }
 

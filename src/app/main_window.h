@@ -38,9 +38,14 @@ public:
     QAction* action(const std::string& id) const;
     // Connects a menu item to its command and enables it.
     void setCommand(const std::string& id, std::function<void()> command);
-    // Runs a command: a library error is shown as a message; then the window
-    // is refreshed.
+    // Runs a command: a library error is shown as a message; then the
+    // synoptic view, when one is shown, is computed again from the table as
+    // the command left it, and the window is refreshed.
     void runCommand(const std::function<void()>& command);
+    // Computes the synoptic view of the workspace's synoptic type for the
+    // table widget, or drops it when the table is shown. A view that cannot
+    // be shown returns to the table with a message.
+    void updateSynopticView();
     // Renews caption, menu captions and states, colour boxes and the table view.
     void refresh();
 
@@ -76,6 +81,8 @@ public:
     QLabel* statusPanel() const { return statusPanel_; }
     QLabel* rowLabel() const { return rowLabel_; }
     QLabel* releveLabel() const { return releveLabel_; }
+    // The status text of the fidelity setting (nazevpole).
+    QLabel* fidelityLabel() const { return fidelityLabel_; }
 
 protected:
     void closeEvent(QCloseEvent* event) override;
@@ -119,6 +126,7 @@ private:
     QLabel* swatch2_ = nullptr;
     QLabel* swatch3_ = nullptr;
     QLabel* statusPanel_ = nullptr;
+    QLabel* fidelityLabel_ = nullptr;
     QProgressBar* progress_ = nullptr;
     bool syncing_ = false;
 };

@@ -7,6 +7,7 @@
 #include <QScrollBar>
 #include <QWheelEvent>
 #include <algorithm>
+#include <cmath>
 
 #include "core/text.h"
 #include "core/workspace.h"
@@ -73,6 +74,40 @@ void TableWidget::zmensitpismo() {
     refreshView();
 }
 
+bool TableWidget::showsSynoptic() const {
+    return synoptic_ && ws_.synopticType != 0 && synoptic_->type == ws_.synopticType;
+}
+
+int32_t TableWidget::visibleGroups() const {
+    const int prefix = std::max(4, ws_.display.nameWidth) + 2 + std::clamp(ws_.display.layerWidth, 3, 50);
+    const int groupWidth = synoptic_ ? synoptic_->parts * synoptic_->partWidth : 6;
+    return view::visibleGroupCount(viewport()->width() - leftOffset(), charWidth_, prefix, groupWidth);
+}
+
+void TableWidget::setSynopticView(std::shared_ptr<const view::SynopticView> synoptic) {
+    const bool was = showsSynoptic();
+    synoptic_ = std::move(synoptic);
+    const bool is = showsSynoptic();
+    // The table keeps its own horizontal position while groups are shown.
+    if (!was && is) {
+        tableColumn_ = horizontalScrollBar()->value();
+        updateScrollBars();
+        horizontalScrollBar()->setValue(1);
+    } else if (was && !is) {
+        updateScrollBars();
+        horizontalScrollBar()->setValue(tableColumn_);
+    }
+    refreshView();
+}
+
+view::SynopticScreen TableWidget::currentSynopticScreen() const {
+    if (!showsSynoptic()) return {};
+    const int32_t rows = std::max<int32_t>(
+        0, static_cast<int32_t>(std::ceil(double(viewport()->height()) / rowHeight_ - view::SynopticBodyTop)));
+    return view::buildSynopticScreen(ws_, *synoptic_, horizontalScrollBar()->value(), visibleGroups(),
+                                     verticalScrollBar()->value(), rows);
+}
+
 view::Viewport TableWidget::currentViewport() const {
     view::Viewport v;
     v.firstColumn = horizontalScrollBar()->value();
@@ -86,6 +121,16 @@ view::Viewport TableWidget::currentViewport() const {
 void TableWidget::updateScrollBars() {
     const view::Viewport v = currentViewport();
     const core::Table& t = ws_.table;
+    if (showsSynoptic()) {
+        const int32_t groups = visibleGroups();
+        const int32_t rows = std::max<int32_t>(
+            1, static_cast<int32_t>(std::ceil(double(viewport()->height()) / rowHeight_ - view::SynopticBodyTop)));
+        horizontalScrollBar()->setRange(1, std::max<int32_t>(1, synoptic_->groupCount - groups + 1));
+        horizontalScrollBar()->setPageStep(std::max<int32_t>(1, groups));
+        verticalScrollBar()->setRange(1, std::max<int32_t>(1, t.SpeciesCount - rows + 1));
+        verticalScrollBar()->setPageStep(rows);
+        return;
+    }
     horizontalScrollBar()->setRange(1, std::max<int32_t>(1, t.ReleveCount - v.visibleColumns + 1));
     horizontalScrollBar()->setPageStep(std::max<int32_t>(1, v.visibleColumns));
     verticalScrollBar()->setRange(1, std::max<int32_t>(1, t.SpeciesCount - v.visibleRows + 1));
@@ -107,6 +152,66 @@ void TableWidget::scrollTo(int32_t firstColumn, int32_t topRow) {
 void TableWidget::paintEvent(QPaintEvent*) {
     QPainter p(viewport());
     p.fillRect(viewport()->rect(), Qt::white);
+    if (showsSynoptic()) paintSynoptic(p);
+    else paintTable(p);
+}
+
+void TableWidget::paintSynoptic(QPainter& p) {
+    const view::SynopticScreen screen = currentSynopticScreen();
+    bodyTop_ = screen.bodyTop;
+    if (screen.empty) return;
+    QFont bold = font_;
+    bold.setBold(true);
+    p.setFont(font_);
+    const QFontMetrics metrics(font_);
+    const int cw = charWidth_, h = rowHeight_, left = leftOffset();
+    const int width = viewport()->width();
+    const auto rowTop = [&](double rows) { return static_cast<int>(rows * h); };
+
+    // Title and the two head lines.
+    p.setPen(Qt::black);
+    p.setFont(bold);
+    p.drawText(left, rowTop(0.2) + metrics.ascent(), tableText(screen.title));
+    p.setFont(font_);
+    p.drawText(left, rowTop(1.2) + metrics.ascent(), tableText(screen.groupLine));
+    p.drawText(left, rowTop(2.2) + metrics.ascent(), tableText(screen.sizeLine));
+    p.setPen(QColor(0xA0, 0xA0, 0xA0));
+    p.drawLine(0, rowTop(screen.bodyTop) - 2, width, rowTop(screen.bodyTop) - 2);
+
+    // Species rows: highlight boxes first, then the text in the species
+    // colour, the values of the bold style drawn apart in bold.
+    for (size_t i = 0; i < screen.rows.size(); ++i) {
+        const view::SynopticScreenRow& row = screen.rows[i];
+        const int top = rowTop(screen.bodyTop + static_cast<double>(i));
+        std::string plain = row.text;
+        for (const view::MarkedValue& mark : row.marked) {
+            if (mark.filled) p.fillRect(left + mark.offset * cw, top, mark.width * cw, h, qColour(mark.fill));
+            if (mark.bold) plain.replace(static_cast<size_t>(mark.offset), static_cast<size_t>(mark.width),
+                                         static_cast<size_t>(mark.width), ' ');
+        }
+        p.setPen(qColour(row.colour));
+        p.drawText(left, top + metrics.ascent(), tableText(plain));
+        p.setFont(bold);
+        for (const view::MarkedValue& mark : row.marked)
+            if (mark.bold)
+                p.drawText(left + mark.offset * cw, top + metrics.ascent(),
+                           tableText(row.text.substr(static_cast<size_t>(mark.offset), static_cast<size_t>(mark.width))));
+        p.setFont(font_);
+    }
+
+    p.setCompositionMode(QPainter::RasterOp_SourceAndDestination);
+    if (!screen.rows.empty())
+        p.fillRect(left + screen.layerBandStart * cw, rowTop(screen.bodyTop), screen.layerBandWidth * cw,
+                   rowTop(static_cast<double>(screen.rows.size())), qColour(screen.layerBandColour));
+    p.setCompositionMode(QPainter::CompositionMode_SourceOver);
+    for (const view::ScreenSeparator& line : screen.speciesSeparators) {
+        p.setPen(QPen(qColour(line.colour), 1, penStyle(line.style)));
+        const int y = rowTop(screen.bodyTop + line.offset + 1) - 1;
+        p.drawLine(0, y, width, y);
+    }
+}
+
+void TableWidget::paintTable(QPainter& p) {
     const view::TableScreen screen = view::buildTableScreen(ws_, currentViewport());
     if (screen.empty) return;
     p.setFont(font_);
@@ -179,6 +284,16 @@ void TableWidget::scrollContentsBy(int, int) { viewport()->update(); }
 view::TableHit TableWidget::hitAt(QPoint position) const {
     const view::Viewport v = currentViewport();
     const core::Table& t = ws_.table;
+    if (showsSynoptic()) {
+        // Group columns stand for no relevé: only the species rows answer.
+        view::TableHit hit;
+        const double rows = static_cast<double>(position.y()) / rowHeight_;
+        if (rows < view::SynopticBodyTop) return hit;
+        hit.area = view::TableHit::Area::Body;
+        hit.row = verticalScrollBar()->value() + static_cast<int32_t>(rows - view::SynopticBodyTop);
+        if (hit.row > t.SpeciesCount) hit.area = view::TableHit::Area::None;
+        return hit;
+    }
     const int prefixWidth = std::max(4, ws_.display.nameWidth) + 2 + std::clamp(ws_.display.layerWidth, 3, 50);
     const int x = position.x() - leftOffset();
     const int cell = x < 0 ? -1 : x / charWidth_;

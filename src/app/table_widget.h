@@ -7,9 +7,13 @@
 #include <QFont>
 #include <QTimer>
 #include <functional>
+#include <memory>
 
+#include "view/synoptic_view.h"
 #include "view/table_mouse.h"
 #include "view/table_screen.h"
+
+class QPainter;
 
 namespace zembu::core {
 class Workspace;
@@ -42,6 +46,13 @@ public:
     // Scrolls so that the given column and row are the first shown.
     void scrollTo(int32_t firstColumn, int32_t topRow);
 
+    // The synoptic view painted in place of the table while the workspace
+    // shows a synoptic type; nullptr returns to the table.
+    void setSynopticView(std::shared_ptr<const view::SynopticView> synoptic);
+    const view::SynopticView* synopticView() const { return showsSynoptic() ? synoptic_.get() : nullptr; }
+    // The screen the synoptic view shows now (empty without one).
+    view::SynopticScreen currentSynopticScreen() const;
+
 signals:
     // A mouse event changed the table or the selection.
     void tableChanged(const view::MouseResult& result);
@@ -61,6 +72,10 @@ protected:
 private:
     enum class WidthDrag { None, Name, Layer };
 
+    bool showsSynoptic() const;
+    void paintTable(QPainter& p);
+    void paintSynoptic(QPainter& p);
+    int32_t visibleGroups() const;
     void applyFont();
     void updateScrollBars();
     int leftOffset() const { return 4; }
@@ -74,6 +89,8 @@ private:
     int rowHeight_ = 16;
     WidthDrag widthDrag_ = WidthDrag::None;
     double bodyTop_ = 6.7;  // where the last paint put the first body row, in row heights
+    std::shared_ptr<const view::SynopticView> synoptic_;
+    int32_t tableColumn_ = 1;  // the table's first column while the synoptic view is shown
 };
 
 }  // namespace zembu::app

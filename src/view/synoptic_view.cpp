@@ -86,8 +86,7 @@ void appendPart(std::string& texts, std::string& classes, const CellPart& part, 
 }  // namespace
 
 void showSynopticType(core::Workspace& ws, int type) {
-    if (ws.table.ReleveCount < 1) return;
-    ws.synopticType = ws.synopticType == type ? 0 : type;
+    if (ws.table.ReleveCount >= 1) ws.synopticType = ws.synopticType == type ? 0 : type;
     renewSynopticChecks(ws);
 }
 

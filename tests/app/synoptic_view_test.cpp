@@ -1,0 +1,171 @@
+// The synoptic views in the main window: the menu toggles, the painted
+// values and highlights, and a view that follows the table.
+
+#include <QAction>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QImage>
+#include <QScrollBar>
+#include <QTemporaryDir>
+#include <QtTest>
+
+#include "app/main_window.h"
+#include "app/table_widget.h"
+#include "core/index_code.h"
+#include "core/scripted_interaction.h"
+#include "core/undo.h"
+#include "core/workspace.h"
+#include "session/startup.h"
+
+using namespace zembu;
+
+class SynopticViewTest : public QObject {
+    Q_OBJECT
+
+private:
+    QTemporaryDir home_;
+
+    // Three species in six relevés, two groups of three.
+    static void loadTable(core::Table& t) {
+        t.ReleveCount = t.ReleveRecordCount = 6;
+        t.SpeciesCount = t.SpeciesRecordCount = 3;
+        for (int k = 1; k <= 6; ++k) t.ReleveOrder[k] = {k, 100 + k};
+        for (int i = 1; i <= 3; ++i) {
+            t.SpeciesInfo[i] = {i, "Species " + std::to_string(i), i};
+            t.SpeciesRowOfRecord[i] = i;
+            t.SpeciesLayerLabel[i] = "   ";
+        }
+        for (int k = 1; k <= 3; ++k) core::appendCell(t.ReleveData[k], 1, core::coverByte(20));
+        for (int k = 1; k <= 6; ++k) core::appendCell(t.ReleveData[k], 2, core::coverByte(5));
+        core::appendCell(t.ReleveData[6], 3, core::coverByte(60));
+        t.SeparatorAfter[3] = 1;
+        t.tvorbadruhu();
+        t.recountFrequencies();
+    }
+
+    // The value text of a species row in the synoptic screen shown now.
+    static std::string values(app::MainWindow& w, int row) {
+        const view::SynopticScreen s = w.tableWidget()->currentSynopticScreen();
+        return s.rows.at(static_cast<size_t>(row)).text.substr(static_cast<size_t>(s.prefixWidth));
+    }
+
+private slots:
+    void theSameItemTwiceReturnsToTheTable() {
+        core::Workspace ws(home_.path().toStdString());
+        core::ScriptedInteraction ui;
+        session::Form_Load(ws, ui);
+        app::MainWindow w(ws, ui);
+        w.resize(900, 500);
+        w.show();
+        QAction* percentage = w.action("synopt_Click#1");
+        QVERIFY(percentage->isEnabled());
+        QVERIFY(percentage->isCheckable());
+        // An empty table shows nothing.
+        percentage->trigger();
+        QCOMPARE(ws.synopticType, 0);
+        QVERIFY(!percentage->isChecked());
+        QVERIFY(w.tableWidget()->synopticView() == nullptr);
+
+        loadTable(ws.table);
+        percentage->trigger();
+        QCOMPARE(ws.synopticType, 1);
+        QVERIFY(percentage->isChecked());
+        QVERIFY(w.tableWidget()->synopticView() != nullptr);
+        QCOMPARE(values(w, 0), std::string("   100     ."));
+        QCOMPARE(values(w, 2), std::string("     .    33"));
+        w.action("synav_Click#0")->trigger();  // maximum cover
+        QCOMPARE(ws.synopticType, 5);
+        QVERIFY(!percentage->isChecked());
+        QVERIFY(w.action("synav_Click#0")->isChecked());
+        QCOMPARE(values(w, 2), std::string("     .    60"));
+        w.action("synav_Click#0")->trigger();
+        QCOMPARE(ws.synopticType, 0);
+        QVERIFY(!w.action("synav_Click#0")->isChecked());
+        QVERIFY(w.tableWidget()->synopticView() == nullptr);
+        QVERIFY2(ui.done(), ui.report().c_str());
+    }
+
+    void theViewFollowsSeparatorsUndoAndTheHierarchy() {
+        core::Workspace ws(home_.path().toStdString());
+        core::ScriptedInteraction ui;
+        session::Form_Load(ws, ui);
+        loadTable(ws.table);
+        app::MainWindow w(ws, ui);
+        w.resize(900, 500);
+        w.show();
+        w.action("synopt_Click#1")->trigger();
+        QCOMPARE(w.tableWidget()->synopticView()->groupCount, 2);
+        // A command that adds a separator: the next view has three groups.
+        w.runCommand([&ws] {
+            core::ZalohaDat(ws);
+            ws.table.SeparatorAfter[5] = 2;
+        });
+        QCOMPARE(w.tableWidget()->synopticView()->groupCount, 3);
+        QCOMPARE(values(w, 2), std::string("     .     .   100"));
+        // The hierarchy at level 1 hides the level-2 separator.
+        w.hierarchySwitch()->setChecked(true);
+        QCOMPARE(w.tableWidget()->synopticView()->groupCount, 2);
+        w.hierarchySwitch()->setChecked(false);
+        // Undo takes the separator back.
+        w.action("VytazeniZalohyDat")->trigger();
+        QCOMPARE(w.tableWidget()->synopticView()->groupCount, 2);
+        QCOMPARE(ws.synopticType, 1);
+    }
+
+    void highlightedValuesArePaintedOnTheirColour() {
+        core::Workspace ws(home_.path().toStdString());
+        core::ScriptedInteraction ui;
+        session::Form_Load(ws, ui);
+        loadTable(ws.table);
+        ws.settings.setValue(core::setting::FrequencyLimit, "50");
+        ws.settings.setValue(core::setting::Frequency2Limit, "90");
+        ws.settings.setValue(core::setting::FrequencyThresholdColor2, std::to_string(0x00FF00));  // green
+        app::MainWindow w(ws, ui);
+        w.resize(900, 500);
+        w.show();
+        w.action("synopt_Click#1")->trigger();
+        app::TableWidget* table = w.tableWidget();
+        const view::SynopticScreen s = table->currentSynopticScreen();
+        QCOMPARE(s.title, std::string("Percentage synoptic table"));
+        const QImage image = table->viewport()->grab().toImage();
+        // The value 100 of species 1 in group 1 reaches the second threshold.
+        const int x = 4 + (s.prefixWidth + 1) * table->charWidth();
+        const int y = static_cast<int>((s.bodyTop + 0.1) * table->rowHeight());
+        QCOMPARE(image.pixelColor(x, y), QColor(0, 255, 0));
+        // Group 2 of species 1 shows "." on white.
+        const int x2 = 4 + (s.prefixWidth + 7) * table->charWidth();
+        QCOMPARE(image.pixelColor(x2, y), QColor(Qt::white));
+        // The switch off: no box.
+        ws.settings.setValue(core::setting::FrequencyThresholdYesNo, "No");
+        w.updateSynopticView();
+        const QImage plain = table->viewport()->grab().toImage();
+        QCOMPARE(plain.pixelColor(x, y), QColor(Qt::white));
+    }
+
+    void rowsKeepTheirValuesWhenMovedAndHeadClicksDoNothing() {
+        core::Workspace ws(home_.path().toStdString());
+        core::ScriptedInteraction ui;
+        session::Form_Load(ws, ui);
+        loadTable(ws.table);
+        app::MainWindow w(ws, ui);
+        w.resize(900, 500);
+        w.show();
+        w.action("synopt_Click#1")->trigger();
+        app::TableWidget* table = w.tableWidget();
+        const int rowY = static_cast<int>((view::SynopticBodyTop + 2.5) * table->rowHeight());
+        const int firstRowY = static_cast<int>((view::SynopticBodyTop + 0.5) * table->rowHeight());
+        // Drag species 3 onto the first row.
+        QTest::mousePress(table->viewport(), Qt::LeftButton, Qt::NoModifier, QPoint(40, rowY));
+        QTest::mouseRelease(table->viewport(), Qt::LeftButton, Qt::NoModifier, QPoint(40, firstRowY));
+        QCOMPARE(ws.table.SpeciesInfo[1].name, std::string("Species 3"));
+        QCOMPARE(values(w, 0), std::string("     .    33"));
+        // A click in the head (the group numbers) is no relevé.
+        const int16_t before = ws.table.SeparatorAfter[1];
+        QTest::mouseClick(table->viewport(), Qt::LeftButton, Qt::ShiftModifier,
+                          QPoint(4 + 30 * table->charWidth(), table->rowHeight() + 3));
+        QCOMPARE(ws.table.SeparatorAfter[1], before);
+    }
+};
+
+QTEST_MAIN(SynopticViewTest)
+#include "synoptic_view_test.moc"
