@@ -16,6 +16,7 @@ const std::vector<CommandInstaller>& commandInstallers() {
         installIndicatorCommands,
         installAnalysisCommands,
         installSynopticCommands,
+        installSettingsCommands,
     };
     return installers;
 }

@@ -27,5 +27,6 @@ void installSortingCommands(MainWindow& window);
 void installIndicatorCommands(MainWindow& window);
 void installAnalysisCommands(MainWindow& window);
 void installSynopticCommands(MainWindow& window);
+void installSettingsCommands(MainWindow& window);
 
 }  // namespace zembu::app

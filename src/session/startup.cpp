@@ -79,6 +79,13 @@ void Form_Load(Workspace& ws, Interaction& ui) {
                                ws.settings.value(setting::UserDefinedScale));
     }
 
+    // A first start highlights the usual values in the synoptic tables:
+    // constancy classes IV and V, phi x 100 from 20 and 50, cover from 25 % and 50 %.
+    for (const auto& [index, value] : {std::pair{setting::FrequencyLimit, "60"}, {setting::Frequency2Limit, "80"},
+                                       {setting::FidelityLimit, "20"}, {setting::Fidelity2Limit, "50"},
+                                       {setting::CoverLimit, "25"}, {setting::CoverLimitHigher, "50"}})
+        if (trim(ws.settings.value(index)).empty()) ws.settings.setValue(index, value);
+
     // The fidelity measure list and the status text of the fidelity setting.
     ws.fidelityMeasureNames = synoptic::statistica();
     ws.fidelityStatus = synoptic::nazevpole(synoptic::readFidelitySettings(ws.settings));

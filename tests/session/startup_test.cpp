@@ -133,3 +133,17 @@ TEST(StartUp, AFirstStartShowsTheBraunBlanquetScale) {
     EXPECT_EQ(ws.display.displayTable[160 + 1], 'r');
     EXPECT_EQ(ws.display.displayTable[255], '5');
 }
+
+TEST(StartUp, AFirstStartGivesThresholdsOfHighlightedValues) {
+    TempDir dir;
+    writeFile(dir / "zembu.ini", settingsWith({{20, "35"}, {21, ""}}));
+    Workspace ws(dir.path());
+    ScriptedInteraction ui;
+    Form_Load(ws, ui);
+    EXPECT_EQ(ws.settings.value(setting::FidelityLimit), "35");  // the user's value stays
+    EXPECT_EQ(ws.settings.value(setting::FrequencyLimit), "60");
+    EXPECT_EQ(ws.settings.value(setting::Frequency2Limit), "80");
+    EXPECT_EQ(ws.settings.value(setting::Fidelity2Limit), "50");
+    EXPECT_EQ(ws.settings.value(setting::CoverLimit), "25");
+    EXPECT_EQ(ws.settings.value(setting::CoverLimitHigher), "50");
+}
