@@ -1,12 +1,32 @@
 // The Synoptic Table menu: the synoptic views and the tools around them.
 
+#include <QApplication>
+#include <QClipboard>
+
 #include "app/commands.h"
+#include "app/fidelity_calculator_dialog.h"
 #include "app/main_window.h"
+#include "app/uniqueness_dialog.h"
+#include "app/zlatnik_scale_dialog.h"
+#include "core/interaction.h"
 #include "core/menu_ids.h"
 #include "core/workspace.h"
+#include "synoptic/group_averages.h"
 #include "view/synoptic_view.h"
 
 namespace zembu::app {
+
+namespace {
+
+// Puts a report of group averages on the clipboard.
+void toClipboard(MainWindow& w, const std::optional<std::string>& text) {
+    if (!text) return;
+    QApplication::clipboard()->setText(QString::fromStdString(*text));
+    w.interaction().message("The group averages were saved into the clipboard!", "Program Info",
+                            core::MessageIcon::Information);
+}
+
+}  // namespace
 
 void installSynopticCommands(MainWindow& w) {
     for (int index = 1; index <= 4; ++index)
@@ -16,6 +36,23 @@ void installSynopticCommands(MainWindow& w) {
         w.setCommand(std::string(core::menu::SynopticAbundance) + "#" + std::to_string(index),
                      [&w, index] { view::synav_Click(w.workspace(), index); });
     w.setCommand(core::menu::CombinedSynopticTable, [&w] { view::percwithvali_Click(w.workspace()); });
+
+    // uniqueness_Click: Form24c, on a table with relevés.
+    w.setCommand("uniqueness_Click", [&w] {
+        if (w.workspace().table.ReleveCount < 1) return;
+        Form24c dialog(w.workspace(), &w);
+        dialog.exec();
+    });
+    w.setCommand("fidelityCalculator", [&w] {
+        Form29 dialog(w.workspace(), w.interaction(), &w);
+        dialog.exec();
+    });
+    w.setCommand("zlatnikTable", [&w] {
+        Form37 dialog(&w);
+        dialog.exec();
+    });
+    w.setCommand("spdataver", [&w] { toClipboard(w, synoptic::spdataver(w.workspace(), w.interaction())); });
+    w.setCommand("shheadaver", [&w] { toClipboard(w, synoptic::shheadaver(w.workspace(), w.interaction())); });
 }
 
 }  // namespace zembu::app

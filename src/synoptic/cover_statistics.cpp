@@ -59,6 +59,18 @@ double cuchal(int32_t count, int32_t size, double a) {
     return 0;
 }
 
+ZlatnikScale zlatnikScale() {
+    // A mean cover inside each abundance class and a frequency inside each
+    // constancy class (of ten relevés), put through cuchal itself.
+    static constexpr double covers[6] = {1.5, 3, 10, 30, 60, 80};
+    static constexpr int32_t counts[5] = {1, 3, 5, 7, 9};
+    ZlatnikScale scale;
+    for (int a = 0; a < 6; ++a)
+        for (int c = 0; c < 5; ++c)
+            scale.values[a][c] = c == 0 ? "." : std::to_string(static_cast<int64_t>(cuchal(counts[c], 10, covers[a])));
+    return scale;
+}
+
 double barkmanCover(int64_t sumCover, int32_t size) {
     const double x = static_cast<double>(sumCover) / size;
     return static_cast<double>(core::roundHalfEven(10 * x)) / 10;

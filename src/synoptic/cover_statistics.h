@@ -4,8 +4,10 @@
 // hist[p] = occurrences with cover percentage p (1..100) and hist[0] = all
 // occurrences with a cover of at least 1 %.
 
+#include <array>
 #include <cstdint>
 #include <optional>
+#include <string>
 
 namespace zembu::synoptic {
 
@@ -24,6 +26,16 @@ int modusCover(const int32_t* hist);
 // classes II to V against abundance classes (mean cover above 75, 50, 25, 4,
 // 2, 1); class I gives 0.1 for a positive mean cover, else 0.
 double cuchal(int32_t count, int32_t size, double meanCover);
+
+// Zlatník's scale as Form37 shows it: rows for the abundance classes "+",
+// "1" .. "5" (mean cover above 1, 2, 4, 25, 50 and 75 %), columns for the
+// constancy classes I .. V; each text is cuchal's whole value, "." in class I.
+struct ZlatnikScale {
+    std::array<const char*, 6> abundance{"+", "1", "2", "3", "4", "5"};
+    std::array<const char*, 5> constancy{"I", "II", "III", "IV", "V"};
+    std::array<std::array<std::string, 5>, 6> values;
+};
+ZlatnikScale zlatnikScale();
 
 // Barkman's total cover value: sum of cover / group size, rounded to one
 // decimal (half to even).

@@ -60,8 +60,8 @@ private slots:
         QCOMPARE(window.separatorLevelList()->count(), 6);
         QCOMPARE(window.windowTitle(), QString("ZEMBU"));
         // Items whose command is not built are present and disabled.
-        QVERIFY(window.action("uniqueness_Click") != nullptr);
-        QVERIFY(!window.action("uniqueness_Click")->isEnabled());
+        QVERIFY(window.action("crispnessOfClassification") != nullptr);
+        QVERIFY(!window.action("crispnessOfClassification")->isEnabled());
         QCOMPARE(window.action(core::menu::Undo)->shortcut(), QKeySequence("Ctrl+Z"));
         QVERIFY(ui.done());
     }

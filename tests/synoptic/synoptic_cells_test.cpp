@@ -181,3 +181,10 @@ TEST(SynopticTable, RowsFollowTheDisplayedSpeciesAndGroups) {
     s.grouping = {true, 1, false};
     EXPECT_EQ(computeSynopticTable(t, s, PercentageConstancy).groups.groupCount, 2);
 }
+
+TEST(SynopticCells, ZlatnikScaleAsTheDialogShowsIt) {
+    const ZlatnikScale scale = zlatnikScale();
+    EXPECT_EQ(scale.values[0], (std::array<std::string, 5>{".", "1", "2", "4", "6"}));        // +
+    EXPECT_EQ(scale.values[2], (std::array<std::string, 5>{".", "9", "22", "37", "58"}));     // 2
+    EXPECT_EQ(scale.values[5], (std::array<std::string, 5>{".", "27", "67", "112", "157"}));  // 5
+}

@@ -1,0 +1,127 @@
+// The tools of the Synoptic Table menu: the fidelity calculator Form29, the
+// uniqueness dialog Form24c, Zlatník's table Form37 and the group averages.
+
+#include <QAction>
+#include <QApplication>
+#include <QClipboard>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPushButton>
+#include <QScrollBar>
+#include <QTableWidget>
+#include <QTemporaryDir>
+#include <QtTest>
+
+#include "app/fidelity_calculator_dialog.h"
+#include "app/main_window.h"
+#include "app/uniqueness_dialog.h"
+#include "app/zlatnik_scale_dialog.h"
+#include "core/index_code.h"
+#include "core/scripted_interaction.h"
+#include "core/workspace.h"
+#include "session/startup.h"
+
+using namespace zembu;
+
+class SynopticToolsTest : public QObject {
+    Q_OBJECT
+
+private:
+    QTemporaryDir home_;
+
+    // Species 1 in relevés 1-3 (group 1), species 2 in 4-6 (group 2), species 3 everywhere.
+    static void loadTable(core::Table& t) {
+        t.ReleveCount = t.ReleveRecordCount = 6;
+        t.SpeciesCount = t.SpeciesRecordCount = 3;
+        for (int k = 1; k <= 6; ++k) {
+            t.ReleveOrder[k] = {k, 100 + k};
+            t.ReleveHead[k] = "     " + std::to_string(k);
+            core::appendCell(t.ReleveData[k], k <= 3 ? 1 : 2, core::coverByte(20));
+            core::appendCell(t.ReleveData[k], 3, core::coverByte(5));
+        }
+        for (int i = 1; i <= 3; ++i) {
+            t.SpeciesInfo[i] = {i, "Species " + std::to_string(i), i};
+            t.SpeciesRowOfRecord[i] = i;
+        }
+        t.SeparatorAfter[3] = 1;
+        t.tvorbadruhu();
+        t.recountFrequencies();
+    }
+
+private slots:
+    void theCalculatorRefusesAndEvaluates() {
+        core::Workspace ws(home_.path().toStdString());
+        core::ScriptedInteraction ui;
+        session::Form_Load(ws, ui);
+        ws.settings.setValue(core::setting::FidelityType, "2");
+        app::Form29 dialog(ws, ui);
+        const char* refused[4] = {"10", "10", "3", "2"};  // Np = N
+        for (int i = 0; i < 4; ++i) dialog.field(i)->setText(refused[i]);
+        ui.expectMessage("Values are not correct!!!", "Program Info");
+        dialog.Command1_Click();
+        QVERIFY2(ui.done(), ui.report().c_str());
+        QCOMPARE(dialog.lines()->count(), 0);
+
+        const char* counts[4] = {"10", "5", "5", "5"};  // all in the group, nowhere else
+        for (int i = 0; i < 4; ++i) dialog.field(i)->setText(counts[i]);
+        dialog.findChild<QPushButton*>("Command1")->click();
+        QCOMPARE(dialog.result()->text(), QString("100.000"));
+        QCOMPARE(dialog.lines()->item(0)->text(), QString("N = 10; Np = 5; n = 5; np = 5; FIDELITY = 100.000"));
+        QCOMPARE(ws.settings.value(core::setting::FidelityTestNp), std::string("5"));
+        // The next opening starts from the counts typed last.
+        app::Form29 again(ws, ui);
+        QCOMPARE(again.field(0)->text(), QString("10"));
+        QVERIFY2(ui.done(), ui.report().c_str());
+    }
+
+    void uniquenessListsTheChosenGroup() {
+        core::Workspace ws(home_.path().toStdString());
+        core::ScriptedInteraction ui;
+        session::Form_Load(ws, ui);
+        loadTable(ws.table);
+        ws.settings.setValue(core::setting::PhiRecalculated, "0");
+        app::Form24c dialog(ws);
+        QCOMPARE(dialog.groupBar()->maximum(), 2);
+        QCOMPARE(dialog.list()->item(0)->text(), QString("Group No. 1"));
+        QVERIFY(dialog.list()->item(1)->text().startsWith("Uniqueness for the fidelity cut level: 0"));
+        QVERIFY(dialog.list()->item(1)->text().endsWith("1.000"));
+        QCOMPARE(dialog.list()->count(), 6);
+        // The scroll bar only shows the group until the list is recomputed.
+        dialog.groupBar()->setValue(2);
+        QCOMPARE(dialog.groupLabel()->text(), QString("Group No. 2"));
+        QCOMPARE(dialog.list()->item(0)->text(), QString("Group No. 1"));
+        dialog.findChild<QPushButton*>("recompute")->click();
+        QCOMPARE(dialog.list()->item(0)->text(), QString("Group No. 2"));
+        dialog.findChild<QPushButton*>("back")->click();
+        QCOMPARE(dialog.list()->item(0)->text(), QString("Group No. 1"));
+        // A cut level no fidelity reaches: undefined.
+        dialog.cutLevel()->setText("500");
+        dialog.sharpness();
+        QVERIFY(dialog.list()->item(1)->text().endsWith("Undef."));
+    }
+
+    void zlatnikTableAndGroupAveragesFromTheMenu() {
+        app::Form37 zlatnik;
+        QCOMPARE(zlatnik.table()->rowCount(), 6);
+        QCOMPARE(zlatnik.table()->item(5, 4)->text(), QString("157"));
+        QCOMPARE(zlatnik.table()->item(0, 0)->text(), QString("."));
+
+        core::Workspace ws(home_.path().toStdString());
+        core::ScriptedInteraction ui;
+        session::Form_Load(ws, ui);
+        loadTable(ws.table);
+        app::MainWindow w(ws, ui);
+        QVERIFY(w.action("uniqueness_Click")->isEnabled());
+        ui.expectQuestion("Add the group minimum and maximum?", "Program Info", core::Answer::No);
+        ui.expectMessage("The group averages were saved into the clipboard!", "Program Info");
+        w.action("shheadaver")->trigger();
+        QVERIFY2(ui.done(), ui.report().c_str());
+        const QString text = QApplication::clipboard()->text();
+        QVERIFY(text.startsWith("SHORT HEAD AVERAGES\nGroup average\n"));
+        QVERIFY(text.contains("        2             3      5.0000\n"));
+    }
+};
+
+QTEST_MAIN(SynopticToolsTest)
+#include "synoptic_tools_test.moc"
