@@ -6,11 +6,14 @@
 #include "app/commands.h"
 #include "app/fidelity_calculator_dialog.h"
 #include "app/main_window.h"
+#include "app/synoptic_sort_dialog.h"
 #include "app/uniqueness_dialog.h"
 #include "app/zlatnik_scale_dialog.h"
 #include "core/interaction.h"
 #include "core/menu_ids.h"
+#include "core/releve_groups.h"
 #include "core/workspace.h"
+#include "sorting/synoptic_sorting.h"
 #include "synoptic/group_averages.h"
 #include "view/synoptic_view.h"
 
@@ -24,6 +27,20 @@ void toClipboard(MainWindow& w, const std::optional<std::string>& text) {
     QApplication::clipboard()->setText(QString::fromStdString(*text));
     w.interaction().message("The group averages were saved into the clipboard!", "Program Info",
                             core::MessageIcon::Information);
+}
+
+// sortsyno_Click / synosort_Click: Form44, then the sort it asks for.
+void sortInSynopticTable(MainWindow& w) {
+    core::Workspace& ws = w.workspace();
+    if (ws.table.ReleveCount < 1 || ws.table.SpeciesCount < 1) return;
+    const std::vector<int32_t> groups = core::groupNumbersOf(ws.table, ws.separatorHierarchy, ws.separatorLevel);
+    Form44 dialog(groups[static_cast<size_t>(ws.table.ReleveCount)], &w);
+    if (dialog.exec() != QDialog::Accepted) return;
+    if (dialog.extent() == Form44::Extent::SingleColumn)
+        sorting::single_column(ws, dialog.criterion(), dialog.column(), dialog.speciesColour(), w.interaction());
+    else
+        sorting::entire_dataset(ws, dialog.criterion(), dialog.extent() == Form44::Extent::EntireDatasetExceptLastColumn,
+                                dialog.speciesColour(), w.interaction());
 }
 
 }  // namespace
@@ -51,6 +68,8 @@ void installSynopticCommands(MainWindow& w) {
         Form37 dialog(&w);
         dialog.exec();
     });
+    w.setCommand("sortsyno_Click", [&w] { sortInSynopticTable(w); });
+    w.setCommand("synosort_Click", [&w] { sortInSynopticTable(w); });
     w.setCommand("spdataver", [&w] { toClipboard(w, synoptic::spdataver(w.workspace(), w.interaction())); });
     w.setCommand("shheadaver", [&w] { toClipboard(w, synoptic::shheadaver(w.workspace(), w.interaction())); });
 }

@@ -37,7 +37,11 @@ public:
     // The cells of species row i, one per group (index 0 is group 1).
     void computeRow(int32_t row, std::vector<SynopticCell>& cells);
 
-    // The statistics of the last computed row in group g (1..K); the cover
+    // Counts species row i without making its cells; statistics and
+    // fidelity then describe it.
+    void countRow(int32_t row);
+
+    // The statistics of the last counted row in group g (1..K); the cover
     // statistics only in the views that show cover.
     GroupStatistics statistics(int32_t g) const;
 
@@ -45,7 +49,6 @@ public:
     std::optional<double> fidelity(int32_t g) const { return counts_.Fidelity(g).value; }
 
 private:
-    void countRow(int32_t row);
     template <bool Weighted, bool Covers>
     void countCells(const std::string& cells);
 

@@ -5,6 +5,8 @@
 #include <QApplication>
 #include <QClipboard>
 #include <QLabel>
+#include <QRadioButton>
+#include <QTimer>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPushButton>
@@ -15,6 +17,7 @@
 
 #include "app/fidelity_calculator_dialog.h"
 #include "app/main_window.h"
+#include "app/synoptic_sort_dialog.h"
 #include "app/uniqueness_dialog.h"
 #include "app/zlatnik_scale_dialog.h"
 #include "core/index_code.h"
@@ -120,6 +123,46 @@ private slots:
         const QString text = QApplication::clipboard()->text();
         QVERIFY(text.startsWith("SHORT HEAD AVERAGES\nGroup average\n"));
         QVERIFY(text.contains("        2             3      5.0000\n"));
+    }
+
+    void form44SortsByOneColumnOrIntoBlocks() {
+        core::Workspace ws(home_.path().toStdString());
+        core::ScriptedInteraction ui;
+        session::Form_Load(ws, ui);
+        loadTable(ws.table);
+        app::MainWindow w(ws, ui);
+        const auto withForm44 = [&w](const std::string& item, std::function<void(app::Form44&)> use) {
+            QTimer::singleShot(0, [use] {
+                auto* dialog = qobject_cast<app::Form44*>(QApplication::activeModalWidget());
+                QVERIFY(dialog);
+                use(*dialog);
+            });
+            w.action(item)->trigger();
+        };
+        // By maximum cover in group 2: species 2 (20 %), species 3 (5 %), species 1 (none).
+        withForm44("synosort_Click", [](app::Form44& d) {
+            QCOMPARE(d.columnBar()->maximum(), 2);
+            QCOMPARE(d.criteria()->count(), 8);
+            d.columnBar()->setValue(2);
+            d.criteria()->setCurrentRow(static_cast<int>(sorting::SynopticCriterion::MaximumCover));
+            d.accept();
+        });
+        QCOMPARE(ws.table.SpeciesInfo[1].name, std::string("Species 2"));
+        QCOMPARE(ws.table.SpeciesInfo[3].name, std::string("Species 1"));
+        QVERIFY(w.action("VytazeniZalohyDat")->isEnabled());
+
+        ui.expectQuestion("This procedure changes all species colours.  Do you want to continue?", "Program Info",
+                          core::Answer::Yes);
+        ui.expectInput("Please write minimum value of selected criteria as a sorting limit:", "SORTING", "90");
+        withForm44("sortsyno_Click", [](app::Form44& d) {
+            d.extentButton(app::Form44::Extent::EntireDataset)->setChecked(true);
+            d.accept();
+        });
+        QVERIFY2(ui.done(), ui.report().c_str());
+        // Group 1 holds species 1 and 3 (100 % both), group 2 species 2.
+        QCOMPARE(ws.table.SpeciesInfo[3].name, std::string("Species 2"));
+        QCOMPARE(ws.table.SpeciesColour[1].number, 1);
+        QCOMPARE(ws.table.SpeciesColour[3].number, 2);
     }
 };
 
