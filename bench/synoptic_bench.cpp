@@ -4,6 +4,10 @@
 //   BM_FidelityTableWithVeto     phi, modified fidelity, Fisher veto on (the target case)
 //   BM_FidelityTableWithoutVeto  the same without the Fisher test
 //   BM_PercentageTable           counting and texts only, no fidelity
+//   BM_FidelityViewWithVeto      the synoptic view of the main window, computed
+//                                through the same code (the target case)
+//   BM_OneSynopticScreen         one screen (40 groups x 60 rows) read from a
+//                                computed view: target under 50 ms
 
 #include <benchmark/benchmark.h>
 
@@ -13,8 +17,11 @@
 #include <vector>
 
 #include "core/index_code.h"
+#include "core/settings.h"
 #include "core/table.h"
+#include "core/workspace.h"
 #include "synoptic/synoptic_table.h"
+#include "view/synoptic_view.h"
 
 namespace {
 
@@ -38,9 +45,7 @@ struct Random {
 // Groups of unequal size; every group has 50 species of its own that its
 // relevés favour, the rest of a relevé comes from the whole species list with
 // a strong preference for the common species.
-std::unique_ptr<zembu::core::Table> generateTable() {
-    auto table = std::make_unique<zembu::core::Table>();
-    zembu::core::Table& t = *table;
+void generateTable(zembu::core::Table& t) {
     t.setCapacities(Releves, Species);
     t.ReleveCount = t.ReleveRecordCount = Releves;
     t.SpeciesCount = t.SpeciesRecordCount = Species;
@@ -83,13 +88,26 @@ std::unique_ptr<zembu::core::Table> generateTable() {
     }
     t.tvorbadruhu();
     t.recountFrequencies();
-    return table;
 }
 
-const zembu::core::Table& bigTable() {
-    static const std::unique_ptr<zembu::core::Table> table = generateTable();
-    return *table;
+// The table lives in a workspace, as the synoptic view needs one.
+zembu::core::Workspace& bigWorkspace() {
+    static zembu::core::Workspace* ws = [] {
+        auto* w = new zembu::core::Workspace("/tmp/zembu-synoptic-bench");
+        generateTable(w->table);
+        namespace setting = zembu::core::setting;
+        w->settings.setValue(setting::FidelityType, "2");
+        w->settings.setValue(setting::PhiRecalculated, "2");
+        w->settings.setValue(setting::PhiTestedByFisher, "Yes");
+        w->settings.setValue(setting::SignificanceFetSynoptic, "3");
+        w->settings.setValue(setting::FidelityLimit, "20");
+        w->settings.setValue(setting::Fidelity2Limit, "50");
+        return w;
+    }();
+    return *ws;
 }
+
+const zembu::core::Table& bigTable() { return bigWorkspace().table; }
 
 zembu::synoptic::SynopticSettings phiModified(bool veto) {
     zembu::synoptic::SynopticSettings s;
@@ -119,10 +137,35 @@ void BM_FidelityTableWithVeto(benchmark::State& state) { run(state, phiModified(
 void BM_FidelityTableWithoutVeto(benchmark::State& state) { run(state, phiModified(false), zembu::synoptic::FidelityTable); }
 void BM_PercentageTable(benchmark::State& state) { run(state, phiModified(false), zembu::synoptic::PercentageConstancy); }
 
+void BM_FidelityViewWithVeto(benchmark::State& state) {
+    zembu::core::Workspace& ws = bigWorkspace();
+    ws.synopticType = zembu::synoptic::FidelityTable;
+    int32_t groups = 0;
+    for (auto _ : state) {
+        const zembu::view::SynopticView view = zembu::view::computeSynopticView(ws);
+        groups = view.groupCount;
+        benchmark::DoNotOptimize(view.partWidth);
+    }
+    state.counters["groups"] = groups;
+}
+
+void BM_OneSynopticScreen(benchmark::State& state) {
+    zembu::core::Workspace& ws = bigWorkspace();
+    ws.synopticType = zembu::synoptic::FidelityTable;
+    static const zembu::view::SynopticView view = zembu::view::computeSynopticView(ws);
+    int32_t top = 1;
+    for (auto _ : state) {
+        top = top % 4900 + 37;  // another part of the table each time
+        benchmark::DoNotOptimize(zembu::view::buildSynopticScreen(ws, view, 61, 40, top, 60));
+    }
+}
+
 }  // namespace
 
 BENCHMARK(BM_FidelityTableWithVeto)->Unit(benchmark::kMillisecond)->Iterations(2);
 BENCHMARK(BM_FidelityTableWithoutVeto)->Unit(benchmark::kMillisecond)->Iterations(2);
 BENCHMARK(BM_PercentageTable)->Unit(benchmark::kMillisecond)->Iterations(2);
+BENCHMARK(BM_FidelityViewWithVeto)->Unit(benchmark::kMillisecond)->Iterations(2);
+BENCHMARK(BM_OneSynopticScreen)->Unit(benchmark::kMicrosecond);
 
 BENCHMARK_MAIN();
