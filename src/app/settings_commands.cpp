@@ -4,6 +4,7 @@
 #include "app/commands.h"
 #include "app/main_window.h"
 #include "app/settings_dialog.h"
+#include "export/rtf_document.h"
 #include "session/program_settings.h"
 
 namespace zembu::app {
@@ -18,7 +19,11 @@ void separ_Click(MainWindow& w, Form57::Page page) {
             w.updateSynopticView();
             w.refresh();
         },
-        {}, &w);
+        [&w] {
+            exporting::expoRTF(w.workspace(), w.interaction(), true);
+            w.refresh();
+        },
+        &w);
     dialog.showPage(page);
     if (dialog.exec() != QDialog::Accepted) return;
     session::applyProgramSettings(w.workspace(), dialog.chosen(), w.interaction());

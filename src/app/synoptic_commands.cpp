@@ -1,15 +1,11 @@
 // The Synoptic Table menu: the synoptic views and the tools around them.
 
-#include <QApplication>
-#include <QClipboard>
-
 #include "app/commands.h"
 #include "app/fidelity_calculator_dialog.h"
 #include "app/main_window.h"
 #include "app/synoptic_sort_dialog.h"
 #include "app/uniqueness_dialog.h"
 #include "app/zlatnik_scale_dialog.h"
-#include "core/interaction.h"
 #include "core/menu_ids.h"
 #include "core/releve_groups.h"
 #include "core/workspace.h"
@@ -20,14 +16,6 @@
 namespace zembu::app {
 
 namespace {
-
-// Puts a report of group averages on the clipboard.
-void toClipboard(MainWindow& w, const std::optional<std::string>& text) {
-    if (!text) return;
-    QApplication::clipboard()->setText(QString::fromStdString(*text));
-    w.interaction().message("The group averages were saved into the clipboard!", "Program Info",
-                            core::MessageIcon::Information);
-}
 
 // sortsyno_Click / synosort_Click: Form44, then the sort it asks for.
 void sortInSynopticTable(MainWindow& w) {
@@ -70,8 +58,8 @@ void installSynopticCommands(MainWindow& w) {
     });
     w.setCommand("sortsyno_Click", [&w] { sortInSynopticTable(w); });
     w.setCommand("synosort_Click", [&w] { sortInSynopticTable(w); });
-    w.setCommand("spdataver", [&w] { toClipboard(w, synoptic::spdataver(w.workspace(), w.interaction())); });
-    w.setCommand("shheadaver", [&w] { toClipboard(w, synoptic::shheadaver(w.workspace(), w.interaction())); });
+    w.setCommand("spdataver", [&w] { synoptic::spdataver(w.workspace(), w.interaction()); });
+    w.setCommand("shheadaver", [&w] { synoptic::shheadaver(w.workspace(), w.interaction()); });
 }
 
 }  // namespace zembu::app

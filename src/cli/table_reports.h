@@ -13,7 +13,7 @@ namespace zembu::cli {
 
 // One line per live species row: the name, the layer, then the cell text of
 // every group (two columns per group in the combined table, its two values
-// in display order). type: 1..10, or synoptic::CombinedTable.
+// in display order). type: 1..11, or synoptic::CombinedTable.
 void printSynopticTable(core::Workspace& ws, int type, std::ostream& out);
 
 // The uniqueness of group h at cut level t: "Uniqueness", U (full

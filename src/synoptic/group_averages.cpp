@@ -98,22 +98,30 @@ std::optional<std::string> speciesDataAverages(core::Workspace& ws, bool minMax)
     return report("SPECIES DATA AVERAGES", "No. of occ.", values, minMax);
 }
 
-std::optional<std::string> shheadaver(core::Workspace& ws, core::Interaction& ui) {
-    if (ws.table.ReleveCount < 1) return std::nullopt;
-    const std::optional<bool> minMax = askMinMax(ui);
-    if (!minMax) return std::nullopt;
-    auto text = shortHeadAverages(ws, *minMax);
-    if (!text) ui.message(OnlyTextMessage, "Program Info", core::MessageIcon::Information);
-    return text;
+namespace {
+
+bool toClipboard(const std::optional<std::string>& text, core::Interaction& ui) {
+    if (!text) {
+        ui.message(OnlyTextMessage, "Program Info", core::MessageIcon::Information);
+        return false;
+    }
+    ui.setClipboardText(*text);
+    ui.message("The group averages were saved into the clipboard!", "Program Info", core::MessageIcon::Information);
+    return true;
 }
 
-std::optional<std::string> spdataver(core::Workspace& ws, core::Interaction& ui) {
-    if (ws.table.ReleveCount < 1) return std::nullopt;
+}  // namespace
+
+bool shheadaver(core::Workspace& ws, core::Interaction& ui) {
+    if (ws.table.ReleveCount < 1) return false;
     const std::optional<bool> minMax = askMinMax(ui);
-    if (!minMax) return std::nullopt;
-    auto text = speciesDataAverages(ws, *minMax);
-    if (!text) ui.message(OnlyTextMessage, "Program Info", core::MessageIcon::Information);
-    return text;
+    return minMax && toClipboard(shortHeadAverages(ws, *minMax), ui);
+}
+
+bool spdataver(core::Workspace& ws, core::Interaction& ui) {
+    if (ws.table.ReleveCount < 1) return false;
+    const std::optional<bool> minMax = askMinMax(ui);
+    return minMax && toClipboard(speciesDataAverages(ws, *minMax), ui);
 }
 
 }  // namespace zembu::synoptic

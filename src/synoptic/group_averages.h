@@ -32,9 +32,10 @@ std::optional<std::string> shortHeadAverages(core::Workspace& ws, bool minMax);
 std::optional<std::string> speciesDataAverages(core::Workspace& ws, bool minMax);
 
 // The menu commands: ask whether the minimum and maximum blocks are wanted
-// (Yes/No/Cancel), then return the report; OnlyTextMessage is shown when
-// there are no numbers. Nothing on Cancel, an empty table or only text.
-std::optional<std::string> shheadaver(core::Workspace& ws, core::Interaction& ui);
-std::optional<std::string> spdataver(core::Workspace& ws, core::Interaction& ui);
+// (Yes/No/Cancel), then put the report on the clipboard and say so;
+// OnlyTextMessage is shown when there are no numbers. Return true when the
+// report was put on the clipboard (not on Cancel, an empty table or only text).
+bool shheadaver(core::Workspace& ws, core::Interaction& ui);
+bool spdataver(core::Workspace& ws, core::Interaction& ui);
 
 }  // namespace zembu::synoptic

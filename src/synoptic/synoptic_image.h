@@ -27,7 +27,7 @@ struct SynopticImage {
     double value(size_t species, int g) const { return values[species * static_cast<size_t>(groupCount) + g - 1]; }
 };
 
-// The image of a synoptic table of type 1..10 or the combined table. Each
+// The image of a synoptic table of type 1..11 or the combined table. Each
 // value is the number a cell shows ("." and "  ---" count 0); constancy
 // classes and the combined table keep the percentage constancy instead.
 SynopticImage synopticImage(const core::Table& table, const SynopticSettings& settings, int type);

@@ -80,7 +80,7 @@ private slots:
         auto* model = qobject_cast<QStandardItemModel*>(measure->model());
         QVERIFY(!model->item(2)->isEnabled());  // the separator line
         QCOMPARE(dialog.findChild<QComboBox*>("combinedForm")->count(), 6);
-        QVERIFY(!dialog.findChild<QPushButton*>("selectRtf")->isEnabled());
+        QVERIFY(!dialog.findChild<QPushButton*>("selectRtf")->isEnabled());  // no report route given
 
         dialog.findChild<QCheckBox*>("Check1")->setChecked(true);
         QVERIFY(ws.separatorHierarchy);
@@ -132,6 +132,7 @@ private slots:
         // its synoptic page, and OK renews the status text.
         withDialog(w, "synopticSettings", [](app::Form57& d) {
             QCOMPARE(d.pages()->currentIndex(), int(app::Form57::SynopticPage));
+            QVERIFY(d.findChild<QPushButton*>("selectRtf")->isEnabled());
             d.findChild<QComboBox*>("measure")->setCurrentIndex(0);
             d.reject();
         });

@@ -3,7 +3,6 @@
 
 #include <QAction>
 #include <QApplication>
-#include <QClipboard>
 #include <QLabel>
 #include <QRadioButton>
 #include <QTimer>
@@ -120,7 +119,7 @@ private slots:
         ui.expectMessage("The group averages were saved into the clipboard!", "Program Info");
         w.action("shheadaver")->trigger();
         QVERIFY2(ui.done(), ui.report().c_str());
-        const QString text = QApplication::clipboard()->text();
+        const QString text = QString::fromStdString(ui.clipboard());
         QVERIFY(text.startsWith("SHORT HEAD AVERAGES\nGroup average\n"));
         QVERIFY(text.contains("        2             3      5.0000\n"));
     }
