@@ -79,9 +79,9 @@ bool TableWidget::showsSynoptic() const {
 }
 
 int32_t TableWidget::visibleGroups() const {
-    const int prefix = std::max(4, ws_.display.nameWidth) + 2 + std::clamp(ws_.display.layerWidth, 3, 50);
     const int groupWidth = synoptic_ ? synoptic_->parts * synoptic_->partWidth : 6;
-    return view::visibleGroupCount(viewport()->width() - leftOffset(), charWidth_, prefix, groupWidth);
+    return view::visibleGroupCount(viewport()->width() - leftOffset(), charWidth_, view::rowPrefixOf(ws_).width,
+                                   groupWidth);
 }
 
 void TableWidget::setSynopticView(std::shared_ptr<const view::SynopticView> synoptic) {

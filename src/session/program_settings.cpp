@@ -12,6 +12,7 @@
 #include "synoptic/fidelity_calculator.h"
 #include "synoptic/fidelity_settings.h"
 #include "synoptic/group_data.h"
+#include "synoptic/synoptic_settings.h"
 #include "synoptic/measure_names.h"
 #include "view/synoptic_view.h"
 
@@ -29,11 +30,8 @@ constexpr std::array<int, 6> ColourSettings = {
 constexpr const char* CapacityWarning =
     "WARNING!!! The confirmation will close currently loaded table. Are you sure to continue?";
 
-// The "(Yes/No)" switches: on unless set to something else than yes; a file
-// that never held one is on.
-bool yesNoSwitch(const core::Settings& s, int index, bool unset) {
-    const std::string_view v = core::trim(s.value(index));
-    return v.empty() ? unset : synoptic::isSwitchOn(v);
+bool yesNoSwitch(const core::Settings& s, int index, bool whenEmpty) {
+    return synoptic::isSwitchOn(s.value(index), whenEmpty);
 }
 
 std::string yesNo(bool on) { return on ? "Yes" : "No"; }
@@ -70,10 +68,7 @@ ProgramSettings currentProgramSettings(core::Workspace& ws) {
     p.fidelity2Limit = s.number(setting::Fidelity2Limit);
     p.coverLimit = s.number(setting::CoverLimit);
     p.coverLimitHigher = s.number(setting::CoverLimitHigher);
-    for (size_t i = 0; i < ColourSettings.size(); ++i) {
-        const int64_t v = s.integer(ColourSettings[i]);
-        p.colours[i] = v > 0 && v <= 0xFFFFFF ? static_cast<int32_t>(v) : 0;
-    }
+    for (size_t i = 0; i < ColourSettings.size(); ++i) p.colours[i] = synoptic::highlightColourSetting(s, ColourSettings[i]);
     p.frequencyHighlight = yesNoSwitch(s, setting::FrequencyThresholdYesNo, true);
     p.fidelityHighlight = yesNoSwitch(s, setting::FidelityThresholdYesNo, true);
     p.coverHighlight = yesNoSwitch(s, setting::CoverThresholdYesNo, true);

@@ -12,6 +12,10 @@ bool isSwitchOn(std::string_view value) {
     return v == "1" || v == "-1" || core::equalsIgnoreCase(v, "yes") || core::equalsIgnoreCase(v, "true");
 }
 
+bool isSwitchOn(std::string_view value, bool whenEmpty) {
+    return core::trim(value).empty() ? whenEmpty : isSwitchOn(value);
+}
+
 FidelitySettings readFidelitySettings(core::Settings& settings) {
     FidelitySettings f;
 

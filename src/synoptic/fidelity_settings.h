@@ -55,5 +55,7 @@ void chooseFidelityMeasure(core::Settings& settings, int measure);
 // True for the values that switch an option on: "1", "-1", "Yes", "True"
 // (letter case and blanks ignored).
 bool isSwitchOn(std::string_view value);
+// The same, with an empty (never set) value giving whenEmpty.
+bool isSwitchOn(std::string_view value, bool whenEmpty);
 
 }  // namespace zembu::synoptic

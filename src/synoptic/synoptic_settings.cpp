@@ -28,4 +28,9 @@ SynopticSettings readSynopticSettings(core::Workspace& ws) {
     return readSynopticSettings(ws.settings, ws.separatorHierarchy, ws.separatorLevel);
 }
 
+int32_t highlightColourSetting(const core::Settings& settings, int index) {
+    const int64_t v = settings.integer(index);
+    return v > 0 && v <= 0xFFFFFF ? static_cast<int32_t>(v) : 0;
+}
+
 }  // namespace zembu::synoptic

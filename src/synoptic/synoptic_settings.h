@@ -2,6 +2,8 @@
 // Everything a synoptic table is computed with, read once from the settings
 // and the main window's separator state.
 
+#include <cstdint>
+
 #include "synoptic/cover_labels.h"
 #include "synoptic/fidelity_settings.h"
 #include "synoptic/group_data.h"
@@ -52,5 +54,9 @@ SynopticSettings readSynopticSettings(core::Settings& settings, bool hierarchy, 
 
 // The same with the workspace's separator hierarchy switch and level.
 SynopticSettings readSynopticSettings(core::Workspace& ws);
+
+// A highlight colour of the settings ("... threshold color1::" and the like)
+// as 0x00BBGGRR; 0 when none is chosen (or the value is no colour).
+int32_t highlightColourSetting(const core::Settings& settings, int index);
 
 }  // namespace zembu::synoptic

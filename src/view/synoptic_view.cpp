@@ -9,6 +9,7 @@
 #include "core/text.h"
 #include "core/workspace.h"
 #include "synoptic/fidelity_settings.h"
+#include "synoptic/synoptic_settings.h"
 #include "synoptic/synoptic_table.h"
 
 namespace zembu::view {
@@ -43,15 +44,12 @@ ValueKind kindOfPart(int type, int form, int part) {
 
 // The threshold switches highlight unless they are set to no; a settings
 // file that never held them highlights.
-bool thresholdSwitch(const core::Settings& s, int index) {
-    const std::string_view v = core::trim(s.value(index));
-    return v.empty() || synoptic::isSwitchOn(v);
-}
+bool thresholdSwitch(const core::Settings& s, int index) { return synoptic::isSwitchOn(s.value(index), true); }
 
-// A highlight colour of the settings; 0 (never chosen) gives the default.
+// A highlight colour of the settings; none chosen gives the default.
 int32_t highlightColour(const core::Settings& s, int index, int32_t fallback) {
-    const int64_t v = s.integer(index);
-    return v > 0 && v <= 0xFFFFFF ? static_cast<int32_t>(v) : fallback;
+    const int32_t v = synoptic::highlightColourSetting(s, index);
+    return v != 0 ? v : fallback;
 }
 
 constexpr int32_t DefaultColour1 = 0x99FFFF;  // light yellow
@@ -183,14 +181,12 @@ int32_t visibleGroupCount(int viewWidth, int charWidth, int prefixWidth, int gro
 SynopticScreen buildSynopticScreen(const core::Workspace& ws, const SynopticView& view, int32_t firstGroup,
                                    int32_t visibleGroups, int32_t topRow, int32_t visibleRows) {
     const core::Table& t = ws.table;
-    const int nameWidth = std::max(4, ws.display.nameWidth);
-    const int layerWidth = std::clamp(ws.display.layerWidth, 3, 50);
+    const RowPrefix prefix = rowPrefixOf(ws);
     SynopticScreen screen;
-    screen.prefixWidth = nameWidth + 2 + layerWidth;
-    screen.layerBandStart = nameWidth + 1;
-    screen.layerBandWidth = layerWidth;
-    const int grey = static_cast<int>(core::roundHalfEven(0.95 * ws.display.greyLevel));
-    screen.layerBandColour = grey | (grey << 8) | (grey << 16);
+    screen.prefixWidth = prefix.width;
+    screen.layerBandStart = prefix.layerBandStart();
+    screen.layerBandWidth = prefix.layerWidth;
+    screen.layerBandColour = prefix.layerBandColour;
     screen.groupWidth = view.parts * view.partWidth;
     screen.partWidth = view.partWidth;
     if (t.ReleveCount < 1 || view.groupCount < 1) return screen;
@@ -216,9 +212,7 @@ SynopticScreen buildSynopticScreen(const core::Workspace& ws, const SynopticView
         SynopticScreenRow row;
         row.row = i;
         row.colour = t.SpeciesColour[i].value;
-        row.text = core::leftJustify(std::string_view(t.SpeciesInfo[i].name).substr(0, nameWidth), nameWidth + 1);
-        row.text += core::leftJustify(t.SpeciesLayerLabel[i], layerWidth);
-        row.text += ' ';
+        row.text = rowPrefixText(ws, i, prefix);
         const int32_t s = t.SpeciesInfo[i].record;
         for (int32_t g = screen.firstGroup; g <= lastGroup; ++g) {
             for (int part = 0; part < view.parts; ++part) {

@@ -42,6 +42,25 @@ bool usesDisplayTable(const core::Workspace& ws) {
     return std::string_view(core::trim(font)).empty() || core::startsWithIgnoreCase(font, "COURIER NEW");
 }
 
+RowPrefix rowPrefixOf(const core::Workspace& ws) {
+    RowPrefix p;
+    p.nameWidth = std::max(4, ws.display.nameWidth);
+    p.layerWidth = std::clamp(ws.display.layerWidth, 3, 50);
+    p.width = p.nameWidth + 2 + p.layerWidth;
+    const int grey = static_cast<int>(core::roundHalfEven(0.95 * ws.display.greyLevel));
+    p.layerBandColour = grey | (grey << 8) | (grey << 16);
+    return p;
+}
+
+std::string rowPrefixText(const core::Workspace& ws, int32_t row, const RowPrefix& prefix) {
+    const core::Table& t = ws.table;
+    std::string text = core::leftJustify(std::string_view(t.SpeciesInfo[row].name).substr(0, prefix.nameWidth),
+                                         static_cast<size_t>(prefix.nameWidth) + 1);
+    text += core::leftJustify(t.SpeciesLayerLabel[row], static_cast<size_t>(prefix.layerWidth));
+    text += ' ';
+    return text;
+}
+
 bool separatorShown(int16_t entry, const core::Workspace& ws, ScreenSeparator& out, int32_t offset) {
     if (entry <= 0) return false;
     out.offset = offset;
@@ -59,14 +78,12 @@ bool separatorShown(int16_t entry, const core::Workspace& ws, ScreenSeparator& o
 
 TableScreen buildTableScreen(const core::Workspace& ws, const Viewport& requested) {
     const core::Table& t = ws.table;
-    const int nameWidth = std::max(4, ws.display.nameWidth);
-    const int layerWidth = std::clamp(ws.display.layerWidth, 3, 50);
+    const RowPrefix prefix = rowPrefixOf(ws);
     TableScreen screen;
-    screen.prefixWidth = nameWidth + 2 + layerWidth;
-    screen.layerBandStart = nameWidth + 1;
-    screen.layerBandWidth = layerWidth;
-    const int grey = static_cast<int>(core::roundHalfEven(0.95 * ws.display.greyLevel));
-    screen.layerBandColour = grey | (grey << 8) | (grey << 16);
+    screen.prefixWidth = prefix.width;
+    screen.layerBandStart = prefix.layerBandStart();
+    screen.layerBandWidth = prefix.layerWidth;
+    screen.layerBandColour = prefix.layerBandColour;
     screen.headCaption = ws.headCaption;
 
     Viewport v = requested;
@@ -126,10 +143,7 @@ TableScreen buildTableScreen(const core::Workspace& ws, const Viewport& requeste
         ScreenRow row;
         row.row = i;
         row.colour = t.SpeciesColour[i].value;
-        row.text = core::leftJustify(std::string_view(t.SpeciesInfo[i].name).substr(0, nameWidth), nameWidth + 1);
-        row.text += core::leftJustify(t.SpeciesLayerLabel[i], layerWidth);
-        row.text += ' ';
-        row.text += cells[i - v.topRow];
+        row.text = rowPrefixText(ws, i, prefix) + cells[i - v.topRow];
         screen.rows.push_back(std::move(row));
     }
 

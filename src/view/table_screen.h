@@ -89,6 +89,20 @@ struct TableScreen {
 // character is shown.
 bool usesDisplayTable(const core::Workspace& ws);
 
+// The name and layer fields every screen row starts with: the name cut or
+// padded to nameWidth + 1, the layer label cut or padded to layerWidth, one
+// blank; the layer field lies on a grey band.
+struct RowPrefix {
+    int nameWidth = 20;            // at least 4
+    int layerWidth = 3;            // 3..50
+    int width = 0;                 // nameWidth + 2 + layerWidth
+    int32_t layerBandColour = 0;   // 0.95 x the grey level, 0x00BBGGRR
+    int layerBandStart() const { return nameWidth + 1; }
+};
+RowPrefix rowPrefixOf(const core::Workspace& ws);
+// The prefix text of species row i.
+std::string rowPrefixText(const core::Workspace& ws, int32_t row, const RowPrefix& prefix);
+
 // A separator entry as drawn at a visible offset; false when there is none or
 // the hierarchy hides it (level above the current level).
 bool separatorShown(int16_t entry, const core::Workspace& ws, ScreenSeparator& out, int32_t offset);

@@ -21,7 +21,7 @@
 #include "core/scripted_interaction.h"
 #include "core/workspace.h"
 #include "session/startup.h"
-#include "core/index_code.h"
+#include "support/test_support.h"
 
 using namespace zembu;
 
@@ -32,23 +32,7 @@ private:
     QTemporaryDir home_;
 
     // Two species in four relevés.
-    static core::Table smallTable() {
-        core::Table t;
-        t.ReleveCount = t.ReleveRecordCount = 4;
-        t.SpeciesCount = t.SpeciesRecordCount = 2;
-        for (int k = 1; k <= 4; ++k) t.ReleveOrder[k] = {k, 100 + k};
-        for (int i = 1; i <= 2; ++i) {
-            t.SpeciesInfo[i] = {i, "Species " + std::to_string(i), i};
-            t.SpeciesRowOfRecord[i] = i;
-        }
-        core::appendCell(t.ReleveData[1], 1, core::coverByte(5));
-        core::appendCell(t.ReleveData[2], 1, core::coverByte(10));
-        core::appendCell(t.ReleveData[3], 2, core::coverByte(1));
-        core::appendCell(t.ReleveData[4], 2, core::coverByte(30));
-        t.tvorbadruhu();
-        t.recountFrequencies();
-        return t;
-    }
+    static core::Table smallTable() { return zembu::testing::tableFromCovers({{5, 10, 0, 0}, {0, 0, 1, 30}}); }
 
     // Opens the menu item and, once its dialog is up, lets `use` work on it.
     static void withDialog(app::MainWindow& w, const std::string& item, std::function<void(app::Form57&)> use) {

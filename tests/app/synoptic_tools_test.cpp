@@ -19,10 +19,10 @@
 #include "app/synoptic_sort_dialog.h"
 #include "app/uniqueness_dialog.h"
 #include "app/zlatnik_scale_dialog.h"
-#include "core/index_code.h"
 #include "core/scripted_interaction.h"
 #include "core/workspace.h"
 #include "session/startup.h"
+#include "support/test_support.h"
 
 using namespace zembu;
 
@@ -34,21 +34,9 @@ private:
 
     // Species 1 in relevés 1-3 (group 1), species 2 in 4-6 (group 2), species 3 everywhere.
     static void loadTable(core::Table& t) {
-        t.ReleveCount = t.ReleveRecordCount = 6;
-        t.SpeciesCount = t.SpeciesRecordCount = 3;
-        for (int k = 1; k <= 6; ++k) {
-            t.ReleveOrder[k] = {k, 100 + k};
-            t.ReleveHead[k] = "     " + std::to_string(k);
-            core::appendCell(t.ReleveData[k], k <= 3 ? 1 : 2, core::coverByte(20));
-            core::appendCell(t.ReleveData[k], 3, core::coverByte(5));
-        }
-        for (int i = 1; i <= 3; ++i) {
-            t.SpeciesInfo[i] = {i, "Species " + std::to_string(i), i};
-            t.SpeciesRowOfRecord[i] = i;
-        }
+        t = zembu::testing::tableFromCovers({{20, 20, 20, 0, 0, 0}, {0, 0, 0, 20, 20, 20}, {5, 5, 5, 5, 5, 5}});
+        for (int k = 1; k <= 6; ++k) t.ReleveHead[k] = "     " + std::to_string(k);
         t.SeparatorAfter[3] = 1;
-        t.tvorbadruhu();
-        t.recountFrequencies();
     }
 
 private slots:

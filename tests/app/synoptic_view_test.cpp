@@ -11,11 +11,11 @@
 
 #include "app/main_window.h"
 #include "app/table_widget.h"
-#include "core/index_code.h"
 #include "core/scripted_interaction.h"
 #include "core/undo.h"
 #include "core/workspace.h"
 #include "session/startup.h"
+#include "support/test_support.h"
 
 using namespace zembu;
 
@@ -27,20 +27,8 @@ private:
 
     // Three species in six relevés, two groups of three.
     static void loadTable(core::Table& t) {
-        t.ReleveCount = t.ReleveRecordCount = 6;
-        t.SpeciesCount = t.SpeciesRecordCount = 3;
-        for (int k = 1; k <= 6; ++k) t.ReleveOrder[k] = {k, 100 + k};
-        for (int i = 1; i <= 3; ++i) {
-            t.SpeciesInfo[i] = {i, "Species " + std::to_string(i), i};
-            t.SpeciesRowOfRecord[i] = i;
-            t.SpeciesLayerLabel[i] = "   ";
-        }
-        for (int k = 1; k <= 3; ++k) core::appendCell(t.ReleveData[k], 1, core::coverByte(20));
-        for (int k = 1; k <= 6; ++k) core::appendCell(t.ReleveData[k], 2, core::coverByte(5));
-        core::appendCell(t.ReleveData[6], 3, core::coverByte(60));
+        t = zembu::testing::tableFromCovers({{20, 20, 20, 0, 0, 0}, {5, 5, 5, 5, 5, 5}, {0, 0, 0, 0, 0, 60}});
         t.SeparatorAfter[3] = 1;
-        t.tvorbadruhu();
-        t.recountFrequencies();
     }
 
     // The value text of a species row in the synoptic screen shown now.
