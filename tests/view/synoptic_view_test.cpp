@@ -139,6 +139,13 @@ TEST_F(SynopticViewTest, ScreenShowsTitleHeadRowsAndHighlights) {
     EXPECT_EQ(plain.rows[1].marked[0].highlight, synoptic::FirstThreshold);
     EXPECT_EQ(plain.rows[1].marked[0].fill, 0x00FF00);
 
+    // Thresholds count as whole numbers, rounded half to even: 32.5 is 32
+    // (33 reaches it), 33.5 is 34 (33 does not).
+    ws.settings.setValue(core::setting::FrequencyLimit, "32.5");
+    EXPECT_EQ(screen(show(1)).rows[2].classes, "01");
+    ws.settings.setValue(core::setting::FrequencyLimit, "33.5");
+    EXPECT_EQ(screen(show(1)).rows[2].classes, "00");
+
     // Scrolled to the second group.
     const view::SynopticScreen second = screen(v, 2, 5);
     EXPECT_EQ(second.visibleGroups, 1);
