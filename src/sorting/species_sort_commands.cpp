@@ -11,6 +11,7 @@
 #include "sorting/dependence_sorting.h"
 #include "sorting/reorder.h"
 #include "sorting/species_keys.h"
+#include "sorting/synoptic_sorting.h"
 
 namespace zembu::sorting {
 
@@ -67,13 +68,17 @@ SortOutcome tridenidruhu2(core::Workspace& ws, const SpeciesByRelevesOptions& o,
     core::Table& t = ws.table;
     if (t.SpeciesCount == 0 || t.ReleveCount == 0) return {};
     if (!rowsToSort(ws, o.speciesColour, ui)) return {};
-    if (o.releveColour != core::AllColours && !anyChosen(relevePositionsOfColour(t, o.releveColour))) {
+    // In a constancy view the groups' constancies take the place of the relevés.
+    const bool synopticView = showsConstancyView(ws);
+    if (!synopticView && o.releveColour != core::AllColours &&
+        !anyChosen(relevePositionsOfColour(t, o.releveColour))) {
         ui.message(NoReleveOfColour, "Program Info", core::MessageIcon::Information);
         return {};
     }
     core::ZalohaDat(ws);
     auto keys = keysWithProgress(ws, ui, t.SpeciesCount, [&](core::ProgressMeter* meter) {
-        return speciesByReleveKeys(t, o.speciesColour, o.releveColour, o.layerFirst, meter);
+        return synopticView ? synopticConstancyKeys(ws, o.layerFirst, meter)
+                            : speciesByReleveKeys(t, o.speciesColour, o.releveColour, o.layerFirst, meter);
     });
     SortOutcome outcome = sortRows(ws, std::move(keys), o.speciesColour, Direction::Descending, SignificantBytes);
 

@@ -29,7 +29,9 @@ struct SpeciesByRelevesOptions {
 
 // tridenidruhu2 ("Sort &Species", Form4): sorts the rows of the species colour
 // by their occurrences in the relevés of the relevé colour (see
-// speciesByReleveKeys). Refuses with a message when no row or no relevé has
+// speciesByReleveKeys); while a constancy view of the synoptic table is
+// shown, by the constancies of the groups instead (synopticConstancyKeys,
+// every relevé counting). Refuses with a message when no row or no relevé has
 // the chosen colour. Afterwards the layer labels show the layer digit while
 // the layer view is on, blanks while no layer labels are shown; name labels
 // stay.

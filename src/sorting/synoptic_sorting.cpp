@@ -13,6 +13,7 @@
 #include "core/undo.h"
 #include "core/workspace.h"
 #include "sorting/reorder.h"
+#include "sorting/species_sort_commands.h"
 #include "synoptic/cover_statistics.h"
 #include "synoptic/synoptic_table.h"
 
@@ -40,7 +41,6 @@ constexpr std::array<CriterionInfo, CriterionCount> Criteria = {{
 const CriterionInfo& infoOf(SynopticCriterion c) { return Criteria[static_cast<size_t>(c)]; }
 
 constexpr double Nothing = std::numeric_limits<double>::quiet_NaN();
-constexpr const char* NoSpeciesOfColour = "Please mark any species by selected colour!";
 
 std::optional<double> valueOf(SynopticCriterion c, const synoptic::SynopticCalculator& calculator, int32_t g) {
     const synoptic::GroupStatistics st = calculator.statistics(g);
@@ -77,6 +77,13 @@ bool anyRowOfColour(core::Workspace& ws, int colour, core::Interaction& ui) {
     if (anyChosen(speciesRowsOfColour(ws.table, colour))) return true;
     ui.message(NoSpeciesOfColour, "Program Info", core::MessageIcon::Information);
     return false;
+}
+
+// Sorts the rows of the colour by number keys, largest first, and reports it.
+SortOutcome sortDescending(core::Table& t, std::vector<double> keys, int colour) {
+    std::vector<char> chosen = colour == core::AllColours ? std::vector<char>{} : speciesRowsOfColour(t, colour);
+    const std::vector<int32_t> order = sortSpeciesRows(t, keys, colour, Direction::Descending);
+    return outcomeOf(std::move(keys), std::move(chosen), order);
 }
 
 }  // namespace
@@ -146,29 +153,28 @@ BlockOrder blockOrder(const CriterionValues& values, double limit, bool exceptLa
 
 int blockColour(int32_t column) { return column < 1 ? 0 : 1 + (column - 1) % (core::PaletteColourCount - 1); }
 
-bool single_column(core::Workspace& ws, SynopticCriterion criterion, int32_t group, int colour,
-                   core::Interaction& ui) {
+SortOutcome single_column(core::Workspace& ws, SynopticCriterion criterion, int32_t group, int colour,
+                          core::Interaction& ui) {
     core::Table& t = ws.table;
-    if (t.ReleveCount < 1 || t.SpeciesCount < 1) return false;
-    if (!anyRowOfColour(ws, colour, ui)) return false;
+    if (t.ReleveCount < 1 || t.SpeciesCount < 1) return {};
+    if (!anyRowOfColour(ws, colour, ui)) return {};
     core::BusyScope busy(ui);
     const CriterionValues values = synopticCriterionValues(ws, criterion, &ui);
-    if (group < 1 || group > values.groupCount) return false;
+    if (group < 1 || group > values.groupCount) return {};
     std::vector<double> keys(static_cast<size_t>(t.SpeciesCount) + 1, 0.0);
     for (int32_t i = 1; i <= t.SpeciesCount; ++i) keys[i] = values.at(i, group).value_or(-1e300);
     core::ZalohaDat(ws);
-    sortSpeciesRows(t, keys, colour, Direction::Descending);
-    return true;
+    return sortDescending(t, std::move(keys), colour);
 }
 
-bool entireDatasetWithLimit(core::Workspace& ws, SynopticCriterion criterion, bool exceptLastColumn, int colour,
-                            double limit, core::Interaction& ui) {
+SortOutcome entireDatasetWithLimit(core::Workspace& ws, SynopticCriterion criterion, bool exceptLastColumn,
+                                   int colour, double limit, core::Interaction& ui) {
     core::Table& t = ws.table;
-    if (t.ReleveCount < 1 || t.SpeciesCount < 1) return false;
-    if (!anyRowOfColour(ws, colour, ui)) return false;
+    if (t.ReleveCount < 1 || t.SpeciesCount < 1) return {};
+    if (!anyRowOfColour(ws, colour, ui)) return {};
     core::BusyScope busy(ui);
     const CriterionValues values = synopticCriterionValues(ws, criterion, &ui);
-    const BlockOrder order = blockOrder(values, limit, exceptLastColumn);
+    BlockOrder order = blockOrder(values, limit, exceptLastColumn);
     core::ZalohaDat(ws);
     const std::vector<char> chosen = speciesRowsOfColour(t, colour);
     for (int32_t i = 1; i <= t.SpeciesCount; ++i) {
@@ -176,28 +182,31 @@ bool entireDatasetWithLimit(core::Workspace& ws, SynopticCriterion criterion, bo
         const int number = blockColour(order.column[i]);
         t.SpeciesColour[i] = {core::speciesBoxColour(ws.palette, number), number};
     }
-    sortSpeciesRows(t, order.keys, colour, Direction::Descending);
-    return true;
+    return sortDescending(t, std::move(order.keys), colour);
 }
 
-bool entire_dataset(core::Workspace& ws, SynopticCriterion criterion, bool exceptLastColumn, int colour,
-                    core::Interaction& ui) {
-    if (ws.table.ReleveCount < 1 || ws.table.SpeciesCount < 1) return false;
+SortOutcome entire_dataset(core::Workspace& ws, SynopticCriterion criterion, bool exceptLastColumn, int colour,
+                           core::Interaction& ui) {
+    if (ws.table.ReleveCount < 1 || ws.table.SpeciesCount < 1) return {};
     if (ui.question("This procedure changes all species colours.  Do you want to continue?", "Program Info",
                     core::Buttons::YesNo) != core::Answer::Yes)
-        return false;
+        return {};
     const std::optional<std::string> typed =
         ui.input("Please write minimum value of selected criteria as a sorting limit:", "SORTING",
                  proposedLimit(ws, criterion));
-    if (!typed) return false;
+    if (!typed) return {};
     if (!core::isNumber(*typed)) {
         ui.message("The sorting limit must be a number.", "SORTING", core::MessageIcon::Warning);
-        return false;
+        return {};
     }
     return entireDatasetWithLimit(ws, criterion, exceptLastColumn, colour, core::leadingNumber(*typed), ui);
 }
 
-std::vector<TextKey> synopticConstancyKeys(const core::Workspace& ws) {
+bool showsConstancyView(const core::Workspace& ws) {
+    return ws.synopticType >= synoptic::PercentageConstancy && ws.synopticType <= synoptic::AbsoluteConstancy;
+}
+
+std::vector<TextKey> synopticConstancyKeys(const core::Workspace& ws, bool layerFirst, core::ProgressMeter* meter) {
     const core::Table& t = ws.table;
     const synoptic::GroupData groups =
         synoptic::nastaveni_promennych_syn_tabulky(t, {ws.separatorHierarchy, ws.separatorLevel, false});
@@ -217,6 +226,8 @@ std::vector<TextKey> synopticConstancyKeys(const core::Workspace& ws) {
             }
         }
         text.clear();
+        // Layers in ascending order under the descending sort.
+        if (layerFirst) text += static_cast<char>('0' + 9 - std::clamp<int>(t.SpeciesLayer[i], 0, 9));
         // Only the first fields reach the key.
         for (int32_t g = 1; g <= groups.groupCount && text.size() < KeyLength; ++g) {
             if (count[g] == 0) {
@@ -228,17 +239,9 @@ std::vector<TextKey> synopticConstancyKeys(const core::Workspace& ws) {
             text += core::padLeft(std::to_string(v), 6);
         }
         keys[i] = makeTextKey(text);
+        if (meter) meter->merak();
     }
     return keys;
-}
-
-bool sortSpeciesBySynopticConstancy(core::Workspace& ws, int speciesColour, core::Interaction& ui) {
-    if (ws.table.ReleveCount < 1 || ws.table.SpeciesCount < 1) return false;
-    if (!anyRowOfColour(ws, speciesColour, ui)) return false;
-    const std::vector<TextKey> keys = synopticConstancyKeys(ws);
-    core::ZalohaDat(ws);
-    sortSpeciesRows(ws.table, keys, speciesColour, Direction::Descending);
-    return true;
 }
 
 }  // namespace zembu::sorting

@@ -8,9 +8,11 @@
 #include <vector>
 
 #include "sorting/sort_keys.h"
+#include "sorting/sort_outcome.h"
 
 namespace zembu::core {
 class Interaction;
+class ProgressMeter;
 class Workspace;
 }
 
@@ -67,31 +69,32 @@ int blockColour(int32_t column);
 
 // Form44.single_column: sorts the rows of a species colour (core::AllColours
 // for all) descending by the criterion's value in one group, rows without a
-// value last. Takes the undo copy first. Returns false (after the message
-// "Please mark any species by selected colour!") when no row has the colour;
-// nothing happens for a group the table does not have.
-bool single_column(core::Workspace& ws, SynopticCriterion criterion, int32_t group, int colour,
+// value last. Takes the undo copy first. Refuses with the message "Please
+// mark any species by selected colour!" when no row has the colour; nothing
+// happens for a group the table does not have.
+SortOutcome single_column(core::Workspace& ws, SynopticCriterion criterion, int32_t group, int colour,
                    core::Interaction& ui);
 
 // Form44.entire_dataset: asks "This procedure changes all species colours.
 // Do you want to continue?", then the sorting limit (input box "SORTING"),
 // and orders the rows of the colour into blocks (blockOrder), each block in
-// its colour. Returns true when the table was sorted.
-bool entire_dataset(core::Workspace& ws, SynopticCriterion criterion, bool exceptLastColumn, int colour,
-                    core::Interaction& ui);
+// its colour. A limit that is no number is refused with a message.
+SortOutcome entire_dataset(core::Workspace& ws, SynopticCriterion criterion, bool exceptLastColumn, int colour,
+                           core::Interaction& ui);
 // The same with the limit given (no questions), for scripts.
-bool entireDatasetWithLimit(core::Workspace& ws, SynopticCriterion criterion, bool exceptLastColumn, int colour,
+SortOutcome entireDatasetWithLimit(core::Workspace& ws, SynopticCriterion criterion, bool exceptLastColumn, int colour,
                             double limit, core::Interaction& ui);
 
-// The key of "Sort species" in a constancy view (types 1-3): per group the
-// percentage frequency rounded half to even (with categorical constancy
-// divided by 20), right-aligned in six characters, "     ." where the
-// species is absent; the fields in group order, cut to the key length.
-std::vector<TextKey> synopticConstancyKeys(const core::Workspace& ws);
+// True while a constancy view (types 1-3) is shown: "Sort species" then
+// sorts by synopticConstancyKeys.
+bool showsConstancyView(const core::Workspace& ws);
 
-// "Sort species" while a constancy view is shown: the rows of the species
-// colour sorted descending by synopticConstancyKeys. Takes the undo copy
-// first; false (after the message) when no row has the colour.
-bool sortSpeciesBySynopticConstancy(core::Workspace& ws, int speciesColour, core::Interaction& ui);
+// The keys of "Sort species" in a constancy view: per group the percentage
+// frequency rounded half to even (with categorical constancy divided by 20),
+// right-aligned in six characters, "     ." where the species is absent; the
+// fields in group order, cut to the key length. With layerFirst the layer
+// digit leads, as in the command's ordinary keys.
+std::vector<TextKey> synopticConstancyKeys(const core::Workspace& ws, bool layerFirst = false,
+                                           core::ProgressMeter* meter = nullptr);
 
 }  // namespace zembu::sorting

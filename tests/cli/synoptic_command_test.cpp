@@ -104,3 +104,29 @@ TEST_F(CliSynoptic, ShowDrawsTheCellsTheSynopticCommandPrints) {
         }
     }
 }
+
+TEST_F(CliSynoptic, SortsSpeciesBySynopticValues) {
+    // Species 1 only in group 1, species 2 in both: by group 2 species 2 comes first.
+    const std::string out = (dir / "sorted.vod").string();
+    const CliRun single =
+        runCli({"sort-species", file(), "-o", out, "--criterion", "frequency", "--by-column", "2", "--keys"});
+    ASSERT_EQ(single.status, 0) << single.err;
+    EXPECT_EQ(runCli({"synoptic", out, "--type", "1"}).out, "Species 2\t6\t100\t100\nSpecies 1\t6\t100\t.\n");
+
+    // Blocks: species 1 goes to group 1 (20 %), species 2 to group 2 (30 %).
+    const CliRun blocks =
+        runCli({"sort-species", file(), "-o", out, "--criterion", "maximum", "--entire-dataset", "15"});
+    ASSERT_EQ(blocks.status, 0) << blocks.err;
+    EXPECT_EQ(runCli({"synoptic", out, "--type", "5"}).out, "Species 1\t6\t20\t.\nSpecies 2\t6\t1\t30\n");
+
+    // Sort Species in a constancy view.
+    const CliRun constancy = runCli({"sort-species", out, "-o", out, "--by", "releves", "--synoptic", "1"});
+    ASSERT_EQ(constancy.status, 0) << constancy.err;
+    EXPECT_EQ(runCli({"synoptic", out, "--type", "1"}).out, "Species 2\t6\t100\t100\nSpecies 1\t6\t100\t.\n");
+
+    EXPECT_EQ(runCli({"sort-species", file(), "-o", out, "--by", "releves", "--criterion", "maximum"}).status, 1);
+    EXPECT_EQ(runCli({"sort-species", file(), "-o", out, "--criterion", "maximum"}).status, 1);
+    const CliRun missing = runCli({"sort-species", file(), "-o", out, "--criterion", "modus", "--by-column", "3"});
+    EXPECT_EQ(missing.status, 1);
+    EXPECT_EQ(missing.err, "zembu-cli: The table has no group 3\n");
+}

@@ -5,6 +5,7 @@
 #include <limits>
 #include "core/undo.h"
 #include "core/workspace.h"
+#include "sorting/species_sort_commands.h"
 #include "sorting/synoptic_sorting.h"
 #include "support/test_support.h"
 
@@ -90,20 +91,20 @@ TEST_F(SynopticSortingTest, BlocksTakeTheFirstHighestColumnThatReachesTheLimit) 
 
 TEST_F(SynopticSortingTest, EntireDatasetAsksThenBuildsColouredBlocks) {
     ui.expectQuestion(Changes, "Program Info", Answer::No);
-    EXPECT_FALSE(sorting::entire_dataset(ws, SynopticCriterion::RelativeFrequency, false, core::AllColours, ui));
+    EXPECT_FALSE(sorting::entire_dataset(ws, SynopticCriterion::RelativeFrequency, false, core::AllColours, ui).sorted);
     ui.expectQuestion(Changes, "Program Info", Answer::Yes);
     ui.expectInput(Limit, "SORTING", std::nullopt);
-    EXPECT_FALSE(sorting::entire_dataset(ws, SynopticCriterion::RelativeFrequency, false, core::AllColours, ui));
+    EXPECT_FALSE(sorting::entire_dataset(ws, SynopticCriterion::RelativeFrequency, false, core::AllColours, ui).sorted);
     ui.expectQuestion(Changes, "Program Info", Answer::Yes);
     ui.expectInput(Limit, "SORTING", "many");
     ui.expectMessage("The sorting limit must be a number.", "SORTING");
-    EXPECT_FALSE(sorting::entire_dataset(ws, SynopticCriterion::RelativeFrequency, false, core::AllColours, ui));
+    EXPECT_FALSE(sorting::entire_dataset(ws, SynopticCriterion::RelativeFrequency, false, core::AllColours, ui).sorted);
     EXPECT_SCRIPT_DONE(ui);
     EXPECT_FALSE(ws.undo.available);
 
     ui.expectQuestion(Changes, "Program Info", Answer::Yes);
     ui.expectInput(Limit, "SORTING", "60");
-    EXPECT_TRUE(sorting::entire_dataset(ws, SynopticCriterion::RelativeFrequency, false, core::AllColours, ui));
+    EXPECT_TRUE(sorting::entire_dataset(ws, SynopticCriterion::RelativeFrequency, false, core::AllColours, ui).sorted);
     EXPECT_SCRIPT_DONE(ui);
     // Species 4 (100 % everywhere) and 2 go to group 1, 1 to group 3; 3 and 5 reach no limit.
     const std::vector<std::string> sorted = names();
@@ -119,7 +120,7 @@ TEST_F(SynopticSortingTest, EntireDatasetAsksThenBuildsColouredBlocks) {
 }
 
 TEST_F(SynopticSortingTest, SingleColumnSortsOneColourByOneGroup) {
-    ASSERT_TRUE(sorting::single_column(ws, SynopticCriterion::RelativeFrequency, 2, core::AllColours, ui));
+    ASSERT_TRUE(sorting::single_column(ws, SynopticCriterion::RelativeFrequency, 2, core::AllColours, ui).sorted);
     const std::vector<std::string> sorted = names();
     EXPECT_EQ(sorted[0], "Species 4");  // 100 %
     // 50 % each, then the absent rows.
@@ -130,13 +131,13 @@ TEST_F(SynopticSortingTest, SingleColumnSortsOneColourByOneGroup) {
     ws.table.SpeciesColour[1] = {0x0000CC, 1};
     ws.table.SpeciesColour[5] = {0x0000CC, 1};
     const std::vector<std::string> before = names();
-    ASSERT_TRUE(sorting::single_column(ws, SynopticCriterion::MaximumCover, 3, 1, ui));
+    ASSERT_TRUE(sorting::single_column(ws, SynopticCriterion::MaximumCover, 3, 1, ui).sorted);
     EXPECT_EQ(names()[1], before[1]);
     EXPECT_EQ(names()[2], before[2]);
     EXPECT_EQ(names()[3], before[3]);
 
     ui.expectMessage("Please mark any species by selected colour!", "Program Info");
-    EXPECT_FALSE(sorting::single_column(ws, SynopticCriterion::MaximumCover, 3, 6, ui));
+    EXPECT_FALSE(sorting::single_column(ws, SynopticCriterion::MaximumCover, 3, 6, ui).sorted);
     EXPECT_SCRIPT_DONE(ui);
 }
 
@@ -147,6 +148,13 @@ TEST_F(SynopticSortingTest, ConstancyKeysOfTheSortSpeciesCommand) {
     EXPECT_EQ(std::string(keys[4].data(), 18), "   100   100   100");
     ws.synopticType = 2;
     EXPECT_EQ(std::string(sorting::synopticConstancyKeys(ws)[5].data(), 18), "     .     2     2");
-    ASSERT_TRUE(sorting::sortSpeciesBySynopticConstancy(ws, core::AllColours, ui));
+    // Sort Species in the categorical view: no relevé needs the relevé colour.
+    ASSERT_TRUE(sorting::tridenidruhu2(ws, {core::AllColours, 3, false}, ui).sorted);
+    EXPECT_SCRIPT_DONE(ui);
     EXPECT_EQ(names(), (std::vector<std::string>{"Species 4", "Species 2", "Species 5", "Species 3", "Species 1"}));
+    EXPECT_TRUE(ws.undo.available);
+    // The layer leads when asked: layer 1 before the layer 6 rows.
+    ws.table.SpeciesLayer[5] = 1;
+    ASSERT_TRUE(sorting::tridenidruhu2(ws, {core::AllColours, 3, true}, ui).sorted);
+    EXPECT_EQ(names()[0], "Species 1");
 }
