@@ -31,6 +31,20 @@ private:
         t.SeparatorAfter[3] = 1;
     }
 
+    // The program started with its window shown, on the small table or empty.
+    struct Program {
+        core::Workspace ws;
+        core::ScriptedInteraction ui;
+        std::unique_ptr<app::MainWindow> window;
+        Program(const QTemporaryDir& home, bool withTable) : ws(home.path().toStdString()) {
+            session::Form_Load(ws, ui);
+            if (withTable) loadTable(ws.table);
+            window = std::make_unique<app::MainWindow>(ws, ui);
+            window->resize(900, 500);
+            window->show();
+        }
+    };
+
     // The value text of a species row in the synoptic screen shown now.
     static std::string values(app::MainWindow& w, int row) {
         const view::SynopticScreen s = w.tableWidget()->currentSynopticScreen();
@@ -39,12 +53,9 @@ private:
 
 private slots:
     void theSameItemTwiceReturnsToTheTable() {
-        core::Workspace ws(home_.path().toStdString());
-        core::ScriptedInteraction ui;
-        session::Form_Load(ws, ui);
-        app::MainWindow w(ws, ui);
-        w.resize(900, 500);
-        w.show();
+        Program p(home_, false);
+        core::Workspace& ws = p.ws;
+        app::MainWindow& w = *p.window;
         QAction* percentage = w.action("synopt_Click#1");
         QVERIFY(percentage->isEnabled());
         QVERIFY(percentage->isCheckable());
@@ -70,17 +81,13 @@ private slots:
         QCOMPARE(ws.synopticType, 0);
         QVERIFY(!w.action("synav_Click#0")->isChecked());
         QVERIFY(w.tableWidget()->synopticView() == nullptr);
-        QVERIFY2(ui.done(), ui.report().c_str());
+        QVERIFY2(p.ui.done(), p.ui.report().c_str());
     }
 
     void theViewFollowsSeparatorsUndoAndTheHierarchy() {
-        core::Workspace ws(home_.path().toStdString());
-        core::ScriptedInteraction ui;
-        session::Form_Load(ws, ui);
-        loadTable(ws.table);
-        app::MainWindow w(ws, ui);
-        w.resize(900, 500);
-        w.show();
+        Program p(home_, true);
+        core::Workspace& ws = p.ws;
+        app::MainWindow& w = *p.window;
         w.action("synopt_Click#1")->trigger();
         QCOMPARE(w.tableWidget()->synopticView()->groupCount, 2);
         // A command that adds a separator: the next view has three groups.
@@ -101,16 +108,12 @@ private slots:
     }
 
     void highlightedValuesArePaintedOnTheirColour() {
-        core::Workspace ws(home_.path().toStdString());
-        core::ScriptedInteraction ui;
-        session::Form_Load(ws, ui);
-        loadTable(ws.table);
+        Program p(home_, true);
+        core::Workspace& ws = p.ws;
+        app::MainWindow& w = *p.window;
         ws.settings.setValue(core::setting::FrequencyLimit, "50");
         ws.settings.setValue(core::setting::Frequency2Limit, "90");
         ws.settings.setValue(core::setting::FrequencyThresholdColor2, std::to_string(0x00FF00));  // green
-        app::MainWindow w(ws, ui);
-        w.resize(900, 500);
-        w.show();
         w.action("synopt_Click#1")->trigger();
         app::TableWidget* table = w.tableWidget();
         const view::SynopticScreen s = table->currentSynopticScreen();
@@ -131,13 +134,9 @@ private slots:
     }
 
     void rowsKeepTheirValuesWhenMovedAndHeadClicksDoNothing() {
-        core::Workspace ws(home_.path().toStdString());
-        core::ScriptedInteraction ui;
-        session::Form_Load(ws, ui);
-        loadTable(ws.table);
-        app::MainWindow w(ws, ui);
-        w.resize(900, 500);
-        w.show();
+        Program p(home_, true);
+        core::Workspace& ws = p.ws;
+        app::MainWindow& w = *p.window;
         w.action("synopt_Click#1")->trigger();
         app::TableWidget* table = w.tableWidget();
         const int rowY = static_cast<int>((view::SynopticBodyTop + 2.5) * table->rowHeight());
