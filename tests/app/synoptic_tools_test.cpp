@@ -21,6 +21,7 @@
 #include "app/zlatnik_scale_dialog.h"
 #include "core/scripted_interaction.h"
 #include "core/workspace.h"
+#include "export/rtf_document.h"
 #include "session/startup.h"
 #include "support/test_support.h"
 
@@ -150,6 +151,46 @@ private slots:
         QCOMPARE(ws.table.SpeciesInfo[3].name, std::string("Species 2"));
         QCOMPARE(ws.table.SpeciesColour[1].number, 1);
         QCOMPARE(ws.table.SpeciesColour[3].number, 2);
+    }
+
+    void theShownSynopticTableIsExported() {
+        core::Workspace ws(home_.path().toStdString());
+        core::ScriptedInteraction ui;
+        session::Form_Load(ws, ui);
+        loadTable(ws.table);
+        app::MainWindow w(ws, ui);
+        QTemporaryDir files;
+        ui.expectMessage("Please show a synoptic table first (Synoptic Table menu).", "Program Info");
+        w.action("synoform_Click#1")->trigger();
+        QVERIFY2(ui.done(), ui.report().c_str());
+
+        w.action("synopt_Click#1")->trigger();
+        const std::string cc = files.filePath("groups.cc!").toStdString();
+        ui.expectSaveFile("CC! EXPORT OF PERCENTAGE SYNOPTIC TABLE", cc);
+        w.action("synoform_Click#1")->trigger();
+        QVERIFY2(ui.done(), ui.report().c_str());
+        QVERIFY(zembu::testing::readFile(cc).rfind("Zembu synoptic table", 0) == 0);
+
+        ws.currentRtfFile = files.filePath("report.rtf").toStdString();
+        QVERIFY(exporting::startRtfDocument(ws.currentRtfFile, true, ui));
+        QTimer::singleShot(0, [] {
+            QWidget* options = QApplication::activeModalWidget();
+            QVERIFY(options && options->objectName() == "Form62");
+            qobject_cast<QDialog*>(options)->accept();
+        });
+        w.action("synoform_Click#0")->trigger();
+        QVERIFY2(ui.done(), ui.report().c_str());
+        QVERIFY(zembu::testing::readFile(ws.currentRtfFile).find("Percentage synoptic table") != std::string::npos);
+
+        // The image of the view shown, compared with itself: similarity 1.
+        const std::string image = files.filePath("synoptic.txt").toStdString();
+        ui.expectSaveFile("Save image of synoptic table", image);
+        w.action("compsyno2_Click#0")->trigger();
+        QVERIFY(zembu::testing::readFile(image).rfind("Synoptic table image", 0) == 0);
+        ui.expectOpenFile("Synoptic table image to compare", image);
+        w.action("compsyno2_Click#1")->trigger();
+        QVERIFY(ui.shown().back().text.find("Similarity of two tables: ") != std::string::npos);
+        QVERIFY(ui.clipboard().rfind("ED matrix and total similarity", 0) == 0);
     }
 };
 
