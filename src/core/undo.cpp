@@ -35,6 +35,7 @@ void ZalohaDat(Workspace& ws) {
     u.releveCount = t.ReleveCount;
     u.releveRecordCount = t.ReleveRecordCount;
     u.speciesRecordCount = t.SpeciesRecordCount;
+    u.speciesCount = t.SpeciesCount;
     copyPrefix(t.SeparatorAfter, u.SeparatorAfter, releves);
     copyPrefix(t.ReleveColour, u.ReleveColour, releves);
     copyPrefix(t.ReleveHead, u.ReleveHead, releves);
@@ -59,7 +60,7 @@ bool VytazeniZalohyDat(Workspace& ws, Interaction& ui) {
     Table& t = ws.table;
     u.available = false;
     if (u.releveCount != t.ReleveCount || u.releveRecordCount != t.ReleveRecordCount ||
-        u.speciesRecordCount != t.SpeciesRecordCount) {
+        u.speciesRecordCount != t.SpeciesRecordCount || u.speciesCount != t.SpeciesCount) {
         ui.message("The table has changed its size since the last rearrangement; it cannot be undone.",
                    "ZEMBU", MessageIcon::Information);
         u.clear();

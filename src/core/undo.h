@@ -21,6 +21,7 @@ struct UndoCopy {
     int32_t releveCount = 0;
     int32_t releveRecordCount = 0;
     int32_t speciesRecordCount = 0;
+    int32_t speciesCount = 0;  // rows deleted or undeleted since also change the table's size
 
     std::vector<int16_t> SeparatorAfter;
     std::vector<ColourEntry> ReleveColour;

@@ -25,18 +25,20 @@ const std::map<std::string, std::set<std::string>>& allowedIncludes() {
         // Subject folders: core, and each other only along these edges.
         {"import", {"core"}},
         {"view", {"core", "synoptic"}},                         // the synoptic view's values
+        {"editing", {"core", "view"}},                          // row moves and layer labels
         {"synoptic", {"core"}},
         {"sorting", {"core", "synoptic"}},                      // fidelity keys
-        {"classification", {"core", "synoptic", "sorting"}},    // fidelity; the TWINSPAN link's reorders
+        {"classification", {"core", "synoptic", "sorting", "editing"}},  // fidelity; the TWINSPAN link's
+                                                                          // reorders; the expert file's merges
         {"analysis", {"core"}},
         {"export", {"core", "synoptic"}},                         // synoptic tables and species lists in reports
         // Above the subjects: the start and end of a session.
         {"session", {"core", "import", "view", "synoptic", "sorting", "classification", "analysis", "export"}},
         // The programs on top.
-        {"cli", {"core", "import", "view", "synoptic", "sorting", "classification", "analysis", "export",
-                 "session"}},
-        {"app", {"core", "import", "view", "synoptic", "sorting", "classification", "analysis", "export",
-                 "session"}},
+        {"cli", {"core", "import", "view", "editing", "synoptic", "sorting", "classification", "analysis",
+                 "export", "session"}},
+        {"app", {"core", "import", "view", "editing", "synoptic", "sorting", "classification", "analysis",
+                 "export", "session"}},
         {"twinspan", {"core", "classification"}},
     };
     return table;
