@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include "core/table_file.h"
 #include "core/undo.h"
 #include "editing/species_commands.h"
 #include "editing_fixture.h"
@@ -149,4 +150,32 @@ TEST_F(EditingTest, NameAndLayerChangeCanBeUndone) {
     EXPECT_FALSE(editing::zmenjmen(ws, ui, 3, "A", 4));
     EXPECT_SCRIPT_DONE(ui);
     EXPECT_FALSE(ws.undo.available);
+}
+
+TEST_F(EditingTest, EditsAndTheirJournalSurviveSaveAndReopen) {
+    useTable({{10, 20, 0}, {30, 0, 40}, {0, 5, 5}, {60, 60, 60}});
+    ASSERT_TRUE(editing::aggregateRows(ws, ui, {1, 2}, "Pair", 6));
+    ASSERT_TRUE(editing::divideRows(ws, ui, {2}, 50));
+    ui.expectQuestion("Are you sure to delete 1 species???", "ZEMBU", core::Answer::Yes);
+    ASSERT_TRUE(editing::deleteRows(ws, ui, {1}));
+    ASSERT_TRUE(editing::addEmptySpecies(ws, ui, "Empty one", 9));
+    const auto file = dir / "edited.vod";
+    ASSERT_TRUE(core::savetabl(ws, ui, file.string()));
+
+    core::Workspace reopened(dir / "again");
+    ASSERT_TRUE(core::loadTableFile(reopened, ui, file));
+    EXPECT_SCRIPT_DONE(ui);
+    EXPECT_EQ(reopened.journal.lines(), ws.journal.lines());
+    const core::Table& a = ws.table;
+    const core::Table& b = reopened.table;
+    ASSERT_EQ(b.SpeciesCount, a.SpeciesCount);
+    ASSERT_EQ(b.SpeciesRecordCount, a.SpeciesRecordCount);
+    for (int32_t i = 1; i <= a.SpeciesRecordCount; ++i) {
+        EXPECT_EQ(core::trim(b.SpeciesInfo[i].name), core::trim(a.SpeciesInfo[i].name)) << "row " << i;
+        EXPECT_EQ(b.SpeciesInfo[i].number, a.SpeciesInfo[i].number);
+        EXPECT_EQ(b.SpeciesLayer[i], a.SpeciesLayer[i]);
+        EXPECT_EQ(b.SpeciesMark[b.SpeciesInfo[i].record], a.SpeciesMark[a.SpeciesInfo[i].record]) << "row " << i;
+        for (int32_t k = 1; k <= a.ReleveCount; ++k) EXPECT_EQ(b.coverAt(i, k), a.coverAt(i, k));
+    }
+    EXPECT_TRUE(core::checkInvariants(b).empty());
 }
