@@ -29,6 +29,8 @@ const std::vector<CommandInstaller>& commandInstallers() {
         installBealsCommand,
         installSortSpeciesCommand,
         installSortRelevesCommand,
+        installSpeciesCommand,
+        installExpertCommands,
     };
     return installers;
 }

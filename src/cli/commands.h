@@ -41,6 +41,8 @@ void installCocktailExportCommand(CLI::App& app, CliContext& context);
 void installTwinspanLinkCommand(CLI::App& app, CliContext& context);
 void installSortSpeciesCommand(CLI::App& app, CliContext& context);
 void installSortRelevesCommand(CLI::App& app, CliContext& context);
+void installSpeciesCommand(CLI::App& app, CliContext& context);
+void installExpertCommands(CLI::App& app, CliContext& context);
 
 // A number as the tool prints it for scripts: the shortest text that reads
 // back as the same double; "---" for no value.

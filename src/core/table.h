@@ -161,6 +161,10 @@ public:
     bool empty() const { return ReleveCount == 0 && SpeciesRecordCount == 0; }
 };
 
+// The species mark a name carries: its second character when it begins "("
+// ("(S) ...", "(D) ...", "(r) ..."), otherwise none (0).
+inline char speciesMarkOfName(std::string_view name) { return name.size() >= 2 && name[0] == '(' ? name[1] : '\0'; }
+
 // Problems found by checking the table's invariants; empty when it is sound.
 // Checks the counts against the capacities, the relevé order (a permutation of
 // 1..ReleveCount), the row-of-record inverse, cell strings (whole cells,

@@ -11,7 +11,7 @@ void rebuildSpeciesMarks(Table& t) {
     for (int32_t i = 1; i <= t.SpeciesRecordCount; ++i) {
         const SpeciesInfoEntry& info = t.SpeciesInfo[i];
         if (info.record < 1 || info.record > t.MaxSpecies) continue;
-        if (info.name.size() >= 2 && info.name[0] == '(') t.SpeciesMark[info.record] = info.name[1];
+        t.SpeciesMark[info.record] = speciesMarkOfName(info.name);
     }
 }
 

@@ -237,7 +237,7 @@ bool zmenjmen(core::Workspace& ws, core::Interaction& ui, int32_t row, std::stri
     core::ZalohaDat(ws);
     core::SpeciesInfoEntry& info = t.SpeciesInfo[row];
     info.name = std::string(core::trim(name)).substr(0, SpeciesNameLength);
-    t.SpeciesMark[info.record] = markOfName(info.name);
+    t.SpeciesMark[info.record] = core::speciesMarkOfName(info.name);
     t.SpeciesLayer[row] = static_cast<int16_t>(layer);
     view::patro_vypsani(t, row, layer, ws.display.layerLabelMode);
     return true;

@@ -28,8 +28,6 @@ std::string markedName(char mark, std::string_view name) {
     return marked;
 }
 
-char markOfName(std::string_view name) { return name.size() >= 2 && name[0] == '(' ? name[1] : '\0'; }
-
 int32_t addRecordRow(core::Table& t, const NewRow& row, int labelMode) {
     const int32_t s = t.SpeciesRecordCount + 1;
     const int32_t i = s;
@@ -45,7 +43,7 @@ int32_t addRecordRow(core::Table& t, const NewRow& row, int labelMode) {
     t.SpeciesData[s] = row.cells;
     t.SpeciesNote[s] = row.note;
     t.SpeciesIndicator[s] = row.indicators;
-    t.SpeciesMark[s] = markOfName(t.SpeciesInfo[i].name);
+    t.SpeciesMark[s] = core::speciesMarkOfName(t.SpeciesInfo[i].name);
     for (int c = 0; c < core::cellCount(row.cells); ++c)
         core::appendCell(t.ReleveData[core::cellRecord(row.cells, c)], s, core::cellCoverByte(row.cells, c));
     return i;

@@ -31,10 +31,6 @@ char combineCovers(char first, char second);
 // species name's length.
 std::string markedName(char mark, std::string_view name);
 
-// The mark letter a name carries: its second character when it begins "(",
-// otherwise none (0).
-char markOfName(std::string_view name);
-
 // What a new row is made of.
 struct NewRow {
     int32_t number = 0;
