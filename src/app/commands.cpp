@@ -17,6 +17,8 @@ const std::vector<CommandInstaller>& commandInstallers() {
         installAnalysisCommands,
         installSynopticCommands,
         installSettingsCommands,
+        installSpeciesCommands,
+        installExpertSystemCommands,
     };
     return installers;
 }

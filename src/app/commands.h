@@ -28,5 +28,7 @@ void installIndicatorCommands(MainWindow& window);
 void installAnalysisCommands(MainWindow& window);
 void installSynopticCommands(MainWindow& window);
 void installSettingsCommands(MainWindow& window);
+void installSpeciesCommands(MainWindow& window);
+void installExpertSystemCommands(MainWindow& window);
 
 }  // namespace zembu::app
