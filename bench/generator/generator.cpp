@@ -272,19 +272,38 @@ std::vector<std::string> generateJournal(const GeneratorOptions& o, const core::
     std::vector<std::string> lines;
     if (t.SpeciesRecordCount == 0) return lines;
     Random random(o.seed ^ 0x5EED);
-    const auto name = [&] { return t.SpeciesInfo[1 + random.below(t.SpeciesRecordCount)].name.substr(0, 60); };
+    // A row as the journal names it: "     " + name, number, layer.
+    const auto species = [&](std::vector<std::string>& block) {
+        const int32_t i = 1 + static_cast<int32_t>(random.below(t.SpeciesRecordCount));
+        const std::string name(core::trim(t.SpeciesInfo[i].name));
+        block.insert(block.end(), {"     " + name.substr(0, 50), std::to_string(t.SpeciesInfo[i].number),
+                                   std::to_string(t.SpeciesLayer[i])});
+    };
+    int32_t number = 58001;
     while (static_cast<int>(lines.size()) < o.journalLines) {
+        std::vector<std::string> block;
         switch (random.below(3)) {
-            case 0:
-                lines.insert(lines.end(), {"---", "(S) " + name().substr(0, 56), "6", name(), name(), "XXX"});
+            case 0: {
+                const int32_t i = 1 + static_cast<int32_t>(random.below(t.SpeciesRecordCount));
+                block = {"---", "(S) " + std::string(core::trim(t.SpeciesInfo[i].name)).substr(0, 46),
+                         std::to_string(number++), std::to_string(t.SpeciesLayer[i]), "2"};
+                species(block);
+                species(block);
+                block.emplace_back("XXX");
                 break;
+            }
             case 1:
-                lines.insert(lines.end(), {"DDD", name(), "***"});
+                block = {"DDD"};
+                species(block);
+                block.emplace_back("***");
                 break;
             default:
-                lines.insert(lines.end(), {"UUU", name(), "+++"});
+                block = {"UUU"};
+                species(block);
+                block.emplace_back("+++");
                 break;
         }
+        lines.insert(lines.end(), block.begin(), block.end());
     }
     return lines;
 }
