@@ -36,9 +36,18 @@ const core::Table& typicalTable() {
 // A workspace holding a fresh copy of the table, with an empty journal.
 struct Fresh {
     Fresh() : ws(fs::temp_directory_path() / "zembu-species-editing-bench") {
+        reset();
+        core::pushRecentFile(ws.settings, "bench.vod");
+    }
+    // The table as generated again, outside the timing.
+    void reset(benchmark::State& state) {
+        state.PauseTiming();
+        reset();
+        state.ResumeTiming();
+    }
+    void reset() {
         ws.table = typicalTable();
         ws.journal.clear();
-        core::pushRecentFile(ws.settings, "bench.vod");
     }
     core::Workspace ws;
     core::ScriptedInteraction ui;
@@ -53,9 +62,7 @@ editing::LayerChoice allLayers() {
 void BM_MergeTwoRows(benchmark::State& state) {
     Fresh f;
     for (auto _ : state) {
-        state.PauseTiming();
-        f.ws.table = typicalTable();
-        state.ResumeTiming();
+        f.reset(state);
         if (!editing::aggregateRows(f.ws, f.ui, {1, 2}, "Merged", 6)) state.SkipWithError("the merge was refused");
     }
 }
@@ -65,10 +72,7 @@ void BM_MergeAllSameSpecies(benchmark::State& state) {
     Fresh f;
     int merged = 0;
     for (auto _ : state) {
-        state.PauseTiming();
-        f.ws.table = typicalTable();
-        f.ws.journal.clear();
-        state.ResumeTiming();
+        f.reset(state);
         merged = editing::sloucenidruhu_auto(f.ws, f.ui, allLayers()).value_or(-1);
     }
     state.counters["groups"] = merged;
@@ -79,10 +83,7 @@ void BM_CombineLayersAutomatically(benchmark::State& state) {
     Fresh f;
     size_t merged = 0;
     for (auto _ : state) {
-        state.PauseTiming();
-        f.ws.table = typicalTable();
-        f.ws.journal.clear();
-        state.ResumeTiming();
+        f.reset(state);
         editing::LayerCombination steps(f.ws.table, allLayers(), 6);
         merged = steps.confirmAll(f.ws, f.ui).size();
     }
@@ -102,10 +103,7 @@ void BM_ApplyExpertAggregations(benchmark::State& state) {
     const classification::ExpertSystem system = classification::parseExpertSystem(content);
     int applied = 0;
     for (auto _ : state) {
-        state.PauseTiming();
-        f.ws.table = typicalTable();
-        f.ws.journal.clear();
-        state.ResumeTiming();
+        f.reset(state);
         const auto report = classification::applyExpertAggregations(f.ws, f.ui, system);
         applied = report ? report->applied : -1;
     }

@@ -30,6 +30,13 @@ void noSpecies(core::Interaction& ui) {
     ui.message("There is no species of the chosen colour.", "ZEMBU", core::MessageIcon::Information);
 }
 
+// A program-made species number, or nothing after the number failure was shown.
+std::optional<int32_t> speciesNumber(const core::Table& t, core::Interaction& ui) {
+    const auto number = core::freeSpeciesNumber(t);
+    if (!number) ui.message(core::NumberFailureMessage, "ZEMBU", core::MessageIcon::Critical);
+    return number;
+}
+
 // The two parts of a divided row: [dominant cells, rare cells].
 std::pair<std::string, std::string> dividedCells(const std::string& cells, int threshold) {
     std::pair<std::string, std::string> parts;
@@ -63,11 +70,8 @@ std::optional<int> divideRows(core::Workspace& ws, core::Interaction& ui, const 
         const core::SpeciesInfoEntry info = t.SpeciesInfo[i];
         const auto [dominant, rare] = dividedCells(t.SpeciesData[info.record], threshold);
         for (const auto& [mark, cells] : {std::pair{'D', dominant}, std::pair{'r', rare}}) {
-            const auto number = core::freeSpeciesNumber(t);
-            if (!number) {
-                ui.message(core::NumberFailureMessage, "ZEMBU", core::MessageIcon::Critical);
-                return std::nullopt;
-            }
+            const auto number = speciesNumber(t, ui);
+            if (!number) return std::nullopt;
             NewRow row;
             row.number = *number;
             row.name = markedName(mark, info.name);
@@ -188,21 +192,13 @@ std::optional<int32_t> addEmptySpecies(core::Workspace& ws, core::Interaction& u
         ui.message(SpeciesLimitMessage, "ZEMBU", core::MessageIcon::Critical);
         return std::nullopt;
     }
-    const auto number = core::freeSpeciesNumber(t);
-    if (!number) {
-        ui.message(core::NumberFailureMessage, "ZEMBU", core::MessageIcon::Critical);
-        return std::nullopt;
-    }
+    const auto number = speciesNumber(t, ui);
+    if (!number) return std::nullopt;
     NewRow row;
     row.number = *number;
     row.name = std::string(core::trim(name)).substr(0, SpeciesNameLength);
     row.layer = layer;
-    const int32_t made = addRecordRow(t, row, ws.display.layerLabelMode);
-    std::vector<int32_t> live, deleted;
-    for (int32_t i = 1; i <= t.SpeciesCount; ++i) live.push_back(i);
-    live.push_back(made);
-    for (int32_t i = t.SpeciesCount + 1; i < made; ++i) deleted.push_back(i);
-    placeRows(t, live, deleted);
+    appendLiveRow(t, row, ws.display.layerLabelMode);
     ws.CurrentRow = t.SpeciesCount;
     return t.SpeciesCount;
 }

@@ -66,16 +66,9 @@ int32_t applyMerge(core::Table& t, const MergePlan& plan, int labelMode) {
     row.name = plan.name;
     row.layer = plan.layer;
     row.cells = mergedCells(t, plan.records);
-    const int32_t made = addRecordRow(t, row, labelMode);
-
     // The new row joins the live rows at their end; the merged rows go behind them.
-    std::vector<char> gone(static_cast<size_t>(t.SpeciesRecordCount) + 1, 0);
-    for (int32_t i : merged) gone[static_cast<size_t>(i)] = 1;
-    std::vector<int32_t> live, deleted;
-    for (int32_t i = 1; i <= t.SpeciesCount; ++i) (gone[i] ? deleted : live).push_back(i);
-    live.push_back(made);
-    for (int32_t i = t.SpeciesCount + 1; i < made; ++i) deleted.push_back(i);
-    placeRows(t, live, deleted);
+    appendLiveRow(t, row, labelMode);
+    removeRows(t, merged);
     return t.SpeciesCount;
 }
 

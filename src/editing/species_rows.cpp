@@ -58,6 +58,16 @@ void placeRows(core::Table& t, const std::vector<int32_t>& live, const std::vect
     t.SpeciesCount = static_cast<int32_t>(live.size());
 }
 
+int32_t appendLiveRow(core::Table& t, const NewRow& row, int labelMode) {
+    const int32_t made = addRecordRow(t, row, labelMode);
+    std::vector<int32_t> live, deleted;
+    for (int32_t i = 1; i <= t.SpeciesCount; ++i) live.push_back(i);
+    live.push_back(made);
+    for (int32_t i = t.SpeciesCount + 1; i < made; ++i) deleted.push_back(i);
+    placeRows(t, live, deleted);
+    return t.SpeciesCount;
+}
+
 namespace {
 
 std::vector<char> flagged(const core::Table& t, const std::vector<int32_t>& rows) {

@@ -49,6 +49,10 @@ struct NewRow {
 // must have room for one more record.
 int32_t addRecordRow(core::Table& table, const NewRow& row, int labelMode);
 
+// Makes the row as a new record and puts it behind the live rows, in front
+// of the deleted ones; returns its row (the new SpeciesCount).
+int32_t appendLiveRow(core::Table& table, const NewRow& row, int labelMode);
+
 // Reorders all rows 1..SpeciesRecordCount so that the live rows become
 // `live` and the formally deleted ones `deleted`, in that order; the two
 // lists together hold every row exactly once. Separators travel with their

@@ -40,10 +40,6 @@ protected:
         name(8, "Carex pilosa", 6);
         original = ws.table;
     }
-    void name(int32_t row, const char* text, int layer) {
-        ws.table.SpeciesInfo[row].name = text;
-        ws.table.SpeciesLayer[row] = static_cast<int16_t>(layer);
-    }
 
     // Live rows as (name, layer, number, covers per column).
     struct Row {

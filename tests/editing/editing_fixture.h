@@ -24,6 +24,12 @@ protected:
         core::pushRecentFile(ws.settings, (dir / "table.vod").string());
     }
 
+    // Gives a row its name and layer.
+    void name(int32_t row, const char* text, int layer) {
+        ws.table.SpeciesInfo[row].name = text;
+        ws.table.SpeciesLayer[row] = static_cast<int16_t>(layer);
+    }
+
     // The cover percentages of a row per column (0 = absent).
     std::vector<int> coversOf(int32_t row) const {
         std::vector<int> covers;

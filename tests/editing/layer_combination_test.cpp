@@ -23,10 +23,6 @@ protected:
         name(6, "Fraxinus excelsior", 8);
         ticked[1] = ticked[2] = ticked[3] = true;
     }
-    void name(int32_t row, const char* text, int layer) {
-        ws.table.SpeciesInfo[row].name = text;
-        ws.table.SpeciesLayer[row] = static_cast<int16_t>(layer);
-    }
     editing::LayerChoice ticked{};
 };
 

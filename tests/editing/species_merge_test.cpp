@@ -164,10 +164,6 @@ TEST_F(EditingTest, NoFreeSpeciesNumberIsRefused) {
 TEST_F(EditingTest, SameSpeciesMergeByLayersGroupByGroup) {
     useTable({{10, 0, 0}, {20, 30, 0}, {0, 0, 40}, {5, 5, 5}, {50, 0, 0}, {0, 60, 0}});
     core::Table& t = ws.table;
-    const auto name = [&](int32_t row, const char* text, int layer) {
-        t.SpeciesInfo[row].name = text;
-        t.SpeciesLayer[row] = static_cast<int16_t>(layer);
-    };
     name(1, "Fagus sylvatica", 1);
     name(2, "Carex alba", 6);
     name(3, "Fagus sylvatica", 2);
