@@ -8,7 +8,7 @@
 #include "cli/cli_interaction.h"
 #include "cli/command_support.h"
 #include "cli/commands.h"
-#include "core/palette.h"
+#include "cli/sort_support.h"
 #include "core/recent_files.h"
 #include "core/table_file.h"
 #include "core/text.h"
@@ -37,15 +37,6 @@ struct SpeciesOptions {
 const std::vector<std::string> Actions = {"merge",  "merge-same", "combine-layers", "divide",
                                           "delete", "undelete",   "add",            "rename"};
 
-// A colour by its palette number or name ("9" or "all" for every colour).
-std::optional<int> colourNumber(const core::Workspace& ws, const std::string& text) {
-    const std::string word = core::lowerAscii(core::trim(text));
-    if (word == "all" || word == "9") return core::AllColours;
-    for (int e = 0; e < core::PaletteColourCount; ++e)
-        if (word == ws.palette[e].name || word == std::to_string(e)) return e;
-    return std::nullopt;
-}
-
 editing::LayerChoice layerChoice(const std::vector<int>& layers) {
     editing::LayerChoice choice{};
     if (layers.empty()) choice.fill(true);
@@ -58,11 +49,8 @@ bool runAction(const SpeciesOptions& o, core::Workspace& ws, CommandLineInteract
     const core::Table& t = ws.table;
     std::vector<int32_t> rows = o.rows;
     if (rows.empty() && o.action != "undelete" && o.action != "rename") {
-        const auto colour = colourNumber(ws, o.colour);
-        if (!colour) {
-            refuse(context, ui, "Unknown colour \"" + o.colour + "\": give a colour name or number 0-7, or all.");
-            return false;
-        }
+        const auto colour = colourOption(o.colour, "--colour", context, ui);
+        if (!colour) return false;
         rows = editing::rowsOfColour(t, *colour);
     }
     const auto nameText = [&](int32_t row) {
@@ -162,7 +150,8 @@ void installSpeciesCommand(CLI::App& app, CliContext& context) {
     command->add_option("ACTION", o->action, "merge, merge-same, combine-layers, divide, delete, undelete, add or rename")
         ->required()
         ->check(CLI::IsMember(Actions));
-    command->add_option("--colour", o->colour, "Species colour the action works on (name or 0-7, all); default black");
+    command->add_option("--colour", o->colour,
+                        std::string("Species colour the action works on: ") + ColourNames + "; default black");
     command->add_option("--name", o->name, "Name of the merged, added or renamed species");
     command->add_option("--layer", o->layer, "Layer of the merged, added or renamed species")->check(CLI::Range(0, 9));
     command->add_option("--layers", o->layers, "Layers to merge or combine, e.g. 1,2,3 (default: all)")
