@@ -10,7 +10,6 @@
 #include "cli/commands.h"
 #include "core/errors.h"
 #include "core/recent_files.h"
-#include "core/table_file.h"
 #include "core/text.h"
 #include "core/workspace.h"
 
@@ -22,6 +21,7 @@ struct ExpertOptions {
     std::string table;
     std::string expertFile;
     std::string output;
+    bool replaceCompanions = false;
 };
 
 std::optional<classification::ExpertSystem> readExpert(const std::string& file, CliContext& context,
@@ -59,7 +59,7 @@ void runApply(const ExpertOptions& o, CliContext& context) {
         return;
     }
     for (const std::string& line : report->lines) context.out << line << '\n';
-    const auto written = core::savetabl(*ws, ui, o.output);
+    const auto written = saveTable(*ws, ui, o.output, o.replaceCompanions);
     if (!written) {
         context.exitCode = 1;
         return;
@@ -112,6 +112,7 @@ void installExpertCommands(CLI::App& app, CliContext& context) {
     command->add_option("IN", apply->table, "Table file")->required();
     command->add_option("ESY", apply->expertFile, "Expert system file")->required();
     command->add_option("-o,--output", apply->output, "Table file to write")->required();
+    command->add_flag(ReplaceCompanionsFlag, apply->replaceCompanions, ReplaceCompanionsHelp);
     command->callback([apply, &context] { runApply(*apply, context); });
 
     auto classify = std::make_shared<ExpertOptions>();

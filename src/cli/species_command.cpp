@@ -10,7 +10,6 @@
 #include "cli/commands.h"
 #include "cli/sort_support.h"
 #include "core/recent_files.h"
-#include "core/table_file.h"
 #include "core/text.h"
 #include "core/workspace.h"
 #include "editing/layer_combination.h"
@@ -32,6 +31,7 @@ struct SpeciesOptions {
     std::optional<int> into;
     std::optional<int> threshold;
     std::vector<int32_t> rows;
+    bool replaceCompanions = false;
 };
 
 const std::vector<std::string> Actions = {"merge",  "merge-same", "combine-layers", "divide",
@@ -124,7 +124,7 @@ void runSpecies(const SpeciesOptions& o, CliContext& context) {
         context.exitCode = 1;
         return;
     }
-    const auto written = core::savetabl(*ws, ui, o.output);
+    const auto written = saveTable(*ws, ui, o.output, o.replaceCompanions);
     if (!written) {
         context.exitCode = 1;
         return;
@@ -160,6 +160,7 @@ void installSpeciesCommand(CLI::App& app, CliContext& context) {
     command->add_option("--into", o->into, "The layer combined rows go to")->check(CLI::Range(0, 9));
     command->add_option("--threshold", o->threshold, "Lowest cover (%) of a dominant occurrence, 2-95");
     command->add_option("--rows", o->rows, "Species rows to work on instead of a colour, e.g. 3,7,12")->delimiter(',');
+    command->add_flag(ReplaceCompanionsFlag, o->replaceCompanions, ReplaceCompanionsHelp);
     command->callback([o, &context] { runSpecies(*o, context); });
 }
 
