@@ -18,12 +18,12 @@
 #include "app/merge_same_species_dialog.h"
 #include "app/name_layer_dialog.h"
 #include "app/undelete_species_dialog.h"
-#include "core/index_code.h"
 #include "core/menu_captions.h"
 #include "core/menu_ids.h"
 #include "core/recent_files.h"
 #include "core/scripted_interaction.h"
 #include "core/workspace.h"
+#include "support/test_support.h"
 
 using namespace zembu;
 
@@ -32,23 +32,13 @@ namespace {
 // Quercus robur in layers 1 and 4, Quercus petraea in 1, Hedera helix in 6,
 // over three relevés; recorded as saved.
 void loadTable(core::Workspace& ws, const std::string& file) {
-    core::Table& t = ws.table;
-    t.ReleveCount = t.ReleveRecordCount = 3;
-    for (int k = 1; k <= 3; ++k) t.ReleveOrder[k] = {k, 100 + k};
+    ws.table = zembu::testing::tableFromCovers({{50, 0, 10}, {0, 60, 0}, {20, 0, 30}, {5, 5, 0}});
     const std::pair<const char*, int> rows[] = {
         {"Quercus robur", 1}, {"Quercus petraea", 1}, {"Quercus robur", 4}, {"Hedera helix", 6}};
-    const int covers[4][3] = {{50, 0, 10}, {0, 60, 0}, {20, 0, 30}, {5, 5, 0}};
-    t.SpeciesCount = t.SpeciesRecordCount = 4;
     for (int i = 1; i <= 4; ++i) {
-        t.SpeciesInfo[i] = {i, rows[i - 1].first, i};
-        t.SpeciesRowOfRecord[i] = i;
-        t.SpeciesLayer[i] = static_cast<int16_t>(rows[i - 1].second);
-        t.SpeciesLayerLabel[i] = "   ";
-        for (int k = 1; k <= 3; ++k)
-            if (covers[i - 1][k - 1]) core::appendCell(t.ReleveData[k], i, core::coverByte(covers[i - 1][k - 1]));
+        ws.table.SpeciesInfo[i].name = rows[i - 1].first;
+        ws.table.SpeciesLayer[i] = static_cast<int16_t>(rows[i - 1].second);
     }
-    t.tvorbadruhu();
-    t.recountFrequencies();
     core::pushRecentFile(ws.settings, file);
     ws.currentTableFile = file;
 }
