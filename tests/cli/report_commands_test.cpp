@@ -3,7 +3,13 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cstdlib>
+#include <filesystem>
+#include <numeric>
+#include <sstream>
+#include <string>
+#include <vector>
 
 #include "cli_runner.h"
 #include "core/scripted_interaction.h"
@@ -62,6 +68,62 @@ TEST_F(CliReports, SynopticTablesIntoOneDocument) {
     EXPECT_NE(zt::readFile(path("new.rtf")).find("Maximum cover synoptic table"), std::string::npos);
     EXPECT_EQ(runCli({"export-synoptic", file(), "--rtf", doc}).status, 1);
     EXPECT_EQ(runCli({"export-synoptic", file()}).status, 1);
+}
+
+namespace {
+
+std::vector<std::string> tokensOf(const std::string& line) {
+    std::vector<std::string> tokens;
+    std::istringstream in(line);
+    for (std::string token; in >> token;) tokens.push_back(token);
+    return tokens;
+}
+
+// The cells of the species lines of a text ("Species k", in the report also
+// the layer, then the cells), each line as its whitespace-separated fields.
+std::vector<std::vector<std::string>> speciesCells(const std::string& text, size_t fieldsBeforeCells) {
+    std::vector<std::vector<std::string>> lines;
+    std::istringstream in(text);
+    for (std::string line; std::getline(in, line);) {
+        if (line.rfind("Species ", 0) != 0) continue;
+        std::vector<std::string> fields = tokensOf(line);
+        fields.erase(fields.begin(), fields.begin() + static_cast<std::ptrdiff_t>(std::min(fieldsBeforeCells, fields.size())));
+        lines.push_back(fields);
+    }
+    return lines;
+}
+
+}  // namespace
+
+// The report writes the very cells the synoptic view shows, for every type and
+// every form of the combined table.
+TEST_F(CliReports, ReportCellsAreThoseOfTheView) {
+    std::vector<std::vector<std::string>> requests;
+    for (int type = 1; type <= 11; ++type) requests.push_back({"--type", std::to_string(type)});
+    for (int form = 1; form <= 6; ++form) requests.push_back({"--type", "combined", "--form", std::to_string(form)});
+    for (const auto& request : requests) {
+        const std::string label = request[1] + (request.size() > 2 ? " form " + request[3] : "");
+        const std::string doc = path("cells.rtf");
+        std::filesystem::remove(doc);
+        std::vector<std::string> exportArgs = {"export-synoptic", file(), "--rtf", doc};
+        exportArgs.insert(exportArgs.end(), request.begin(), request.end());
+        const CliRun exported = runCli(exportArgs);
+        ASSERT_EQ(exported.status, 0) << label << exported.err;
+        std::vector<std::string> showArgs = {"show", file(), "--synoptic", request[1]};
+        showArgs.insert(showArgs.end(), request.begin() + 2, request.end());
+        const CliRun shown = runCli(showArgs);
+        ASSERT_EQ(shown.status, 0) << label << shown.err;
+        auto viewCells = speciesCells(shown.out, 2);
+        auto reportCells = speciesCells(zt::rtfPlainText(doc), 3);
+        ASSERT_EQ(viewCells.size(), 3u) << label << shown.out;
+        if (request[1] == "combined") {
+            // A combined cell's second value is a superscript set right after
+            // the first: a plain-text reader runs the two together.
+            for (auto* lines : {&viewCells, &reportCells})
+                for (auto& fields : *lines) fields = {std::accumulate(fields.begin(), fields.end(), std::string())};
+        }
+        EXPECT_EQ(reportCells, viewCells) << label;
+    }
 }
 
 TEST_F(CliReports, SynopticCcFile) {
