@@ -1,6 +1,11 @@
 #include <gtest/gtest.h>
 
+#include <sys/resource.h>
 #include <sys/stat.h>
+
+#include <csignal>
+#include <filesystem>
+#include <iterator>
 
 #include "core/file_util.h"
 #include "core/head_modes.h"
@@ -163,14 +168,24 @@ TEST(TableCommands, AFailedSaveKeepsTheOldFile) {
     ASSERT_EQ(missing.shown().size(), 1u);
     EXPECT_NE(missing.shown()[0].text.find("cannot be written"), std::string::npos);
 
-    if (getuid() == 0) GTEST_SKIP() << "root writes into read-only folders";
-    writeFile(dir / "kept.vod", "old contents");
-    chmod(dir.path().c_str(), 0555);
+    // The disk "fills up" while the new table file is written.
+    const std::filesystem::path folder = dir / "tables";
+    std::filesystem::create_directory(folder);
+    writeFile(folder / "kept.vod", "old contents");
+    struct rlimit old {};
+    getrlimit(RLIMIT_FSIZE, &old);
+    const auto oldHandler = std::signal(SIGXFSZ, SIG_IGN);
+    struct rlimit small = old;
+    small.rlim_cur = 64;
+    setrlimit(RLIMIT_FSIZE, &small);
     ScriptedInteraction ui;
-    const bool saved = savetabl(ws, ui, (dir / "kept.vod").string()).has_value();
-    chmod(dir.path().c_str(), 0755);
+    const bool saved = savetabl(ws, ui, (folder / "kept.vod").string()).has_value();
+    setrlimit(RLIMIT_FSIZE, &old);
+    std::signal(SIGXFSZ, oldHandler);
     EXPECT_FALSE(saved);
-    EXPECT_EQ(readFile(dir / "kept.vod"), "old contents");
+    EXPECT_EQ(readFile(folder / "kept.vod"), "old contents");
+    // No half-written file is left beside it.
+    EXPECT_EQ(std::distance(std::filesystem::directory_iterator(folder), {}), 1);
 }
 
 TEST(TableCommands, SaveIsOfferedBeforeOpening) {
