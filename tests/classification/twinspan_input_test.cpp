@@ -58,6 +58,11 @@ TEST(TwinspanRecordFormat, ThousandthsRoundHalfUpOnTheDecimalDigits) {
     EXPECT_EQ(readDecimal("10.5")->thousandths, 10500);
     EXPECT_EQ(readDecimal("2.5e-3")->thousandths, 3);
     EXPECT_EQ(readDecimal("0")->thousandths, 0);
+    // Values far beyond any cover are held at one cap, on both sides.
+    const long long cap = readDecimal("7777000000000000000000006593605449852795106")->thousandths;
+    EXPECT_GT(cap, 0);
+    EXPECT_EQ(readDecimal("-7777000000000000000000006593605449852795106")->thousandths, -cap);
+    EXPECT_EQ(readDecimal("-1.5")->thousandths, -1499);  // trunc(-1500 + 0.5)
 }
 
 const char* const kHeader =

@@ -183,12 +183,14 @@ bool splitDecimal(const std::string& s, int impliedDecimals, DecimalParts& parts
 
 // trunc(1000 * value + 0.5) computed on the decimal digits.
 long long thousandthsOf(const DecimalParts& p, double value) {
+    constexpr long long kCap = std::numeric_limits<long long>::max() / 20;
     if (p.digits.empty()) return 0;
     if (p.negative) {
-        // Negative values do not occur in cover data; binary arithmetic will do.
-        return static_cast<long long>(std::trunc(1000.0 * value + 0.5));
+        // Negative values do not occur in cover data; binary arithmetic will do,
+        // held inside the range a long long can carry.
+        const double scaled = std::trunc(1000.0 * value + 0.5);
+        return scaled < -static_cast<double>(kCap) ? -kCap : static_cast<long long>(scaled);
     }
-    constexpr long long kCap = std::numeric_limits<long long>::max() / 20;
     const long long shift = p.exponent + 3;  // value * 1000 = digits * 10^shift
     const long long integerDigits = static_cast<long long>(p.digits.size()) + shift;
     if (integerDigits > 18) return kCap;
