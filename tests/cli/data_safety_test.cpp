@@ -5,11 +5,16 @@
 
 #include <gtest/gtest.h>
 
+#include <sys/resource.h>
 #include <sys/stat.h>
+#include <sys/wait.h>
+#include <unistd.h>
 
 #include <filesystem>
+#include <fstream>
 
 #include "cli_runner.h"
+#include "core/settings.h"
 #include "core/vod_format.h"
 #include "support/test_support.h"
 
@@ -91,4 +96,38 @@ TEST_F(CliDataSafety, DamagedAndUnwritableInputsFailWithAMessage) {
     EXPECT_NE(run.err.find("read-only"), std::string::npos) << run.err;
     EXPECT_EQ(readFile(dir / "kept.vod"), "mine");
     chmod((dir / "kept.vod").c_str(), 0644);
+}
+
+TEST_F(CliDataSafety, RunningOutOfMemoryIsAMessageNotAnAbort) {
+#if defined(__SANITIZE_ADDRESS__)
+    GTEST_SKIP() << "the address sanitizer reserves more address space than the limit leaves";
+#endif
+    // Capacities of a million relevés, in a process allowed little more
+    // address space than it already has: the arrays cannot be made.
+    std::filesystem::create_directories(dir / "home");
+    zembu::core::Settings settings;
+    settings.setValue(zembu::core::setting::ReleveDimension, "1000000");
+    settings.setValue(zembu::core::setting::SpeciesDimension, "15000");
+    ASSERT_TRUE(zembu::core::writeSettingsFile(dir / "home" / "zembu.ini", settings));
+    writeFile(dir / "s.csv", "Species;101;102\r\nPoa annua;5;10\r\n");
+
+    const pid_t child = fork();
+    ASSERT_NE(child, -1);
+    if (child == 0) {
+        long pages = 0;
+        std::ifstream("/proc/self/statm") >> pages;
+        rlimit limit{};
+        getrlimit(RLIMIT_AS, &limit);
+        limit.rlim_cur = static_cast<rlim_t>(pages) * static_cast<rlim_t>(sysconf(_SC_PAGESIZE)) + (40u << 20);
+        setrlimit(RLIMIT_AS, &limit);
+        const CliRun run = importSpreadsheet("big.vod");
+        std::ofstream(dir / "err.txt") << run.err;
+        _exit(run.status);
+    }
+    int status = 0;
+    ASSERT_EQ(waitpid(child, &status, 0), child);
+    ASSERT_TRUE(WIFEXITED(status)) << "ended by signal " << WTERMSIG(status);
+    EXPECT_EQ(WEXITSTATUS(status), 1);
+    EXPECT_EQ(readFile(dir / "err.txt"), "There is not enough memory for this command.\n");
+    EXPECT_FALSE(std::filesystem::exists(dir / "big.vod"));
 }
