@@ -152,6 +152,31 @@ private slots:
         QCOMPARE(ws.table.ReleveOrder[3].record, 3);
     }
 
+    void relevesOfTheBoxColourAreSeparatedAndDeletedFromTheMenus() {
+        core::Workspace ws(home_.path().toStdString());
+        core::ScriptedInteraction ui;
+        session::Form_Load(ws, ui);
+        loadSmallTable(ws.table);
+        ws.table.ReleveColour[2] = {0x9999FF, 1};
+        app::MainWindow window(ws, ui);
+        window.releveColourBox()->setCurrentIndex(1);
+        QAction* separate = window.action(core::menu::SeparatorsWithinReleves);
+        QAction* remove = window.action(core::menu::DeleteReleves);
+        QCOMPARE(separate->text(), QString("Make Separators within RED &Relevés"));
+        QVERIFY(separate->isEnabled());
+        QVERIFY(remove->isEnabled());
+
+        separate->trigger();
+        QVERIFY(ws.table.SeparatorAfter[1] != 0);
+        QVERIFY(ws.table.SeparatorAfter[2] != 0);
+        ui.expectQuestion("Do you want to delete 1 RED relevés?", "ZEMBU", core::Answer::Yes);
+        remove->trigger();
+        QVERIFY2(ui.done(), ui.report().c_str());
+        QCOMPARE(ws.table.ReleveCount, 2);
+        QCOMPARE(ws.table.ReleveOrder[2].turbovegNumber, 103);
+        QVERIFY(window.action(core::menu::Undo)->isEnabled());
+    }
+
     void aDoubleClickOnResetSeparatorsRunsOnlyTheDoubleClick() {
         core::Workspace ws(home_.path().toStdString());
         core::ScriptedInteraction ui;

@@ -136,6 +136,20 @@ TEST(ShortHeadFile, ReadsTheLayoutAndSetsTheHead) {
     }
 }
 
+TEST(ShortHeadFile, ReleveNumbersBeyondTheRangeAreRefusedNotWrapped) {
+    TempDir dir;
+    // A relevé number of ten digits is no relevé of any table.
+    writeFile(dir / "long.txt", "!-rel.-!  !head 1!\r\n!------!  !------!\r\n9999999999Fagion\r\n");
+    try {
+        readShortHeadFile(dir / "long.txt");
+        ADD_FAILURE() << "read";
+    } catch (const ZembuError& e) {
+        EXPECT_STREQ(e.what(), "The relevé number 9999999999 in line 3 is no relevé number of this program.");
+    }
+    writeFile(dir / "edge.txt", "!-rel.-!  !head 1!\r\n!------!  !------!\r\n2147483647Fagion\r\n");
+    EXPECT_EQ(readShortHeadFile(dir / "edge.txt").rows.at(0).releveNumber, 2147483647);
+}
+
 TEST(HeaderExport, WritesTheRelevesOfOneColour) {
     TempDir dir;
     Workspace ws(dir.path());

@@ -1,5 +1,9 @@
 #include <gtest/gtest.h>
 
+#include <cstdint>
+#include <limits>
+#include <optional>
+
 #include "core/text.h"
 
 using namespace zembu::core;
@@ -15,6 +19,24 @@ TEST(Rounding, HalvesGoToTheEvenNeighbour) {
     EXPECT_EQ(roundHalfEven(2.5001), 3);
     EXPECT_EQ(roundHalfEven(-0.7), -1);
     EXPECT_EQ(roundHalfEven(20.5), 20);
+}
+
+TEST(RoundHalfEven, WholeNumbersFarOutsideTheRangeAreCheckedNotWrapped) {
+    // A plain conversion of 1e20 gives the most negative number on this
+    // machine: an ordinal cover of 1e20 would become the smallest.
+    EXPECT_EQ(roundHalfEven(1e20), INT64_MAX);
+    EXPECT_EQ(roundHalfEven(-1e300), INT64_MIN);
+
+    EXPECT_EQ(wholeNumberIn(2147483647.4, INT32_MIN, INT32_MAX), 2147483647);
+    EXPECT_EQ(wholeNumberIn(2147483648.0, INT32_MIN, INT32_MAX), std::nullopt);
+    EXPECT_EQ(wholeNumberIn(9999999999.0, INT32_MIN, INT32_MAX), std::nullopt);
+    EXPECT_EQ(wholeNumberIn(1e19, 0, 9), std::nullopt);
+    EXPECT_EQ(wholeNumberIn(-1e19, 0, 9), std::nullopt);
+    EXPECT_EQ(wholeNumberIn(std::numeric_limits<double>::quiet_NaN(), 0, 9), std::nullopt);
+
+    EXPECT_EQ(clampedWholeNumber(1e20, 1, 9), 9);
+    EXPECT_EQ(clampedWholeNumber(-1e20, 1, 9), 1);
+    EXPECT_EQ(clampedWholeNumber(4.5, 1, 9), 4);
 }
 
 TEST(LeadingNumber, ReadsTheNumberAtTheStart) {
