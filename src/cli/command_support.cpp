@@ -5,8 +5,10 @@
 #include "analysis/indicator_table.h"
 #include "cli/cli_interaction.h"
 #include "core/errors.h"
+#include "core/head_modes.h"
 #include "core/text.h"
 #include "core/table_file.h"
+#include "view/separators.h"
 
 namespace zembu::cli {
 
@@ -78,6 +80,13 @@ int writeImportedTable(core::Workspace& ws, CommandLineInteraction& ui, const st
     out << "imported: " << ws.table.ReleveCount << " relevés, " << ws.table.SpeciesCount << " species\n";
     out << "written: " << *written << '\n';
     return 0;
+}
+
+void showHead(core::Workspace& ws, const std::string& head) {
+    if (head == "group") view::hlavickaskup(ws);
+    else if (head == "turboveg") core::hlavickaturb(ws);
+    else if (head == "running") core::hlavicka(ws);
+    else if (head == "sequence") core::hlavickasekvencni(ws);
 }
 
 }  // namespace zembu::cli

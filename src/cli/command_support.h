@@ -9,6 +9,7 @@
 #include <ostream>
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "cli/cli_app.h"
 #include "core/workspace.h"
@@ -44,6 +45,13 @@ void printHeads(const core::Table& table, std::ostream& out);
 // Before an import: gives the table room for the relevés and species the
 // file holds (a tool reads any file the program could).
 void fitCapacities(core::Table& table, int32_t releves, int32_t species);
+
+// The heads a --head option shows before a command reads the head values.
+inline constexpr const char* ShownHeadNames = "group, turboveg, running or sequence number";
+inline const std::vector<std::string> ShownHeads = {"group", "turboveg", "running", "sequence"};
+
+// Shows the head a --head option names (nothing for an empty name).
+void showHead(core::Workspace& ws, const std::string& head);
 
 class CommandLineInteraction;
 

@@ -30,6 +30,7 @@ const std::vector<CommandInstaller>& commandInstallers() {
         installSortSpeciesCommand,
         installSortRelevesCommand,
         installSpeciesCommand,
+        installReleveCommands,
         installExpertCommands,
     };
     return installers;

@@ -7,10 +7,8 @@
 #include "cli/command_support.h"
 #include "cli/commands.h"
 #include "cli/sort_support.h"
-#include "core/head_modes.h"
 #include "core/text.h"
 #include "sorting/releve_sort_commands.h"
-#include "view/separators.h"
 
 namespace zembu::cli {
 
@@ -31,14 +29,6 @@ struct SortRelevesOptions {
     int level = 1;
     bool keys = false;
 };
-
-// Shows the chosen head, the values the short-head sorts read.
-void showHead(core::Workspace& ws, const std::string& head) {
-    if (head == "group") view::hlavickaskup(ws);
-    else if (head == "turboveg") core::hlavickaturb(ws);
-    else if (head == "running") core::hlavicka(ws);
-    else if (head == "sequence") core::hlavickasekvencni(ws);
-}
 
 // The header field numbers of the names given; refuses an unknown name.
 std::optional<std::vector<int>> headerFields(const core::Workspace& ws, const std::vector<std::string>& names,
@@ -115,8 +105,8 @@ void installSortRelevesCommand(CLI::App& app, CliContext& context) {
     command->add_option("--species-colour", o->speciesColour,
                         std::string("--by species: rows that count (default all): ") + ColourNames);
     command->add_flag("--count-only", o->countOnly, "--by species: only the number of species records counts");
-    command->add_option("--head", o->head, "Head to show before sorting: group, turboveg, running or sequence number")
-        ->check(CLI::IsMember({"group", "turboveg", "running", "sequence"}));
+    command->add_option("--head", o->head, std::string("Head to show before sorting: ") + ShownHeadNames)
+        ->check(CLI::IsMember(ShownHeads));
     command->add_option("--fields", o->fields, "--by header: header field names in order")->delimiter(',');
     command->add_option("--short-head", o->shortHead,
                         "--by header: the first K characters of the key become the head (1..6)")
