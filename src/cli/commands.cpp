@@ -21,6 +21,7 @@ const std::vector<CommandInstaller>& commandInstallers() {
         installDiagnosticCommand,
         installRtfNewCommand,
         installCocktailStatsCommand,
+        installCocktailGroupCommand,
         installSelectCommand,
         installCocktailExportCommand,
         installIndicesCommand,

@@ -28,6 +28,7 @@ void installSynopticCommand(CLI::App& app, CliContext& context);
 void installUniquenessCommand(CLI::App& app, CliContext& context);
 void installShowCommand(CLI::App& app, CliContext& context);
 void installCocktailStatsCommand(CLI::App& app, CliContext& context);
+void installCocktailGroupCommand(CLI::App& app, CliContext& context);
 void installSelectCommand(CLI::App& app, CliContext& context);
 void installIndicesCommand(CLI::App& app, CliContext& context);
 void installHeadCommand(CLI::App& app, CliContext& context);

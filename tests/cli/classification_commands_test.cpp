@@ -1,4 +1,4 @@
-// zembu-cli cocktail-export and twinspan-link on small tables and the
+// zembu-cli cocktail-group, cocktail-export and twinspan-link on small tables and the
 // demonstration table.
 
 #include <gtest/gtest.h>
@@ -52,6 +52,38 @@ TEST_F(CliClassification, CocktailExportWithAndWithoutNames) {
     EXPECT_EQ(run.status, 1);
     EXPECT_NE(run.err.find("There are no species groups to export."), std::string::npos);
     EXPECT_FALSE(fs::exists(dir / "none.txt"));
+}
+
+TEST_F(CliClassification, CocktailGroupIsStoredAndWrittenAsARow) {
+    core::Workspace ws(dir / "work");
+    ws.table = tableFromCovers({{5, 5, 0, 0}, {5, 0, 5, 0}, {0, 0, 0, 5}});
+    ws.table.SpeciesInfo[1].name = "Fagus sylvatica";
+    ws.table.SpeciesInfo[2].name = "Galium odoratum";
+    core::ScriptedInteraction ui;
+    ASSERT_TRUE(core::savetabl(ws, ui, (dir / "t.vod").string()));
+    const std::string in = (dir / "t.vod").string();
+    const std::string out = (dir / "g.vod").string();
+
+    CliRun run = runCli({"cocktail-group", in, "-o", out, "--name", "Beech", "--species", "Fagus sylvatica",
+                         "Galium odoratum", "--min", "2", "--row"});
+    ASSERT_EQ(run.status, 0) << run.err;
+    EXPECT_EQ(run.out, "group: Beech, members: 2, m: 2\nrow: 4\nwritten: " + out + "\n");
+    const core::Table t = load(out);
+    ASSERT_EQ(t.SpeciesGroups.size(), 1u);
+    EXPECT_EQ(t.SpeciesGroups[0].members.size(), 2u);
+    ASSERT_EQ(t.SpeciesCount, 4);
+    EXPECT_EQ(std::string(t.SpeciesInfo[t.SpeciesRowOfRecord[4]].name).substr(0, 9), "### Beech");
+    // Only relevé 1 holds both members.
+    for (int32_t k = 1; k <= 4; ++k) EXPECT_EQ(t.coverAt(4, k) != 0, k == 1) << k;
+    EXPECT_TRUE(core::checkInvariants(t).empty());
+
+    run = runCli({"cocktail-group", in, "-o", (dir / "x.vod").string(), "--name", "Beech", "--species", "Abies"});
+    EXPECT_EQ(run.status, 1);
+    EXPECT_NE(run.err.find("The species Abies is not in the table."), std::string::npos);
+    run = runCli({"cocktail-group", in, "-o", (dir / "x.vod").string(), "--name", "", "--species", "Fagus sylvatica"});
+    EXPECT_EQ(run.status, 1);
+    EXPECT_NE(run.err.find("Please write group name first..."), std::string::npos);
+    EXPECT_FALSE(fs::exists(dir / "x.vod"));
 }
 
 TEST_F(CliClassification, LinkRunEndsAsTheProgramRunByHandOnTheKeptFiles) {
