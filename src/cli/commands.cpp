@@ -32,6 +32,9 @@ const std::vector<CommandInstaller>& commandInstallers() {
         installSortRelevesCommand,
         installSpeciesCommand,
         installReleveCommands,
+        installMoveCommand,
+        installColoursCommand,
+        installTransformCommand,
         installExpertCommands,
     };
     return installers;

@@ -44,6 +44,9 @@ void installSortSpeciesCommand(CLI::App& app, CliContext& context);
 void installSortRelevesCommand(CLI::App& app, CliContext& context);
 void installSpeciesCommand(CLI::App& app, CliContext& context);
 void installReleveCommands(CLI::App& app, CliContext& context);
+void installMoveCommand(CLI::App& app, CliContext& context);
+void installColoursCommand(CLI::App& app, CliContext& context);
+void installTransformCommand(CLI::App& app, CliContext& context);
 void installExpertCommands(CLI::App& app, CliContext& context);
 
 // A number as the tool prints it for scripts: the shortest text that reads

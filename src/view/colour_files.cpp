@@ -155,11 +155,46 @@ std::string proposedColourFileName(const core::Workspace& ws, const std::string&
     return name + extension;
 }
 
+bool saveReleveColourFile(core::Table& table, const std::string& file, core::Interaction& ui) {
+    return writeFileOrSay(file, releveColourText(table), ui);
+}
+
+bool saveSpeciesColourFile(const core::Table& table, const std::string& file, core::Interaction& ui) {
+    return writeFileOrSay(file, speciesColourText(table), ui);
+}
+
+namespace {
+
+// Applies a colour file's text; colours outside the palette are refused with a message.
+template <typename Apply>
+bool applyOrSay(Apply apply, core::Interaction& ui) {
+    try {
+        apply();
+    } catch (const core::ZembuError& e) {
+        ui.message(e.what(), e.title(), core::MessageIcon::Critical);
+        return false;
+    }
+    return true;
+}
+
+}  // namespace
+
+bool loadReleveColourFile(core::Table& table, const std::string& file, ReleveMatch match, core::Interaction& ui) {
+    std::string content;
+    return readFileOrSay(file, content, ui) &&
+           applyOrSay([&] { applyReleveColours(table, content, match); }, ui);
+}
+
+bool loadSpeciesColourFile(core::Table& table, const std::string& file, core::Interaction& ui) {
+    std::string content;
+    return readFileOrSay(file, content, ui) && applyOrSay([&] { applySpeciesColours(table, content); }, ui);
+}
+
 bool barvsnimUN_Click(core::Workspace& ws, int index, core::Interaction& ui) {
     if (index == 0) {
         const auto file = ui.saveFile({"RELEVÉ COLOUR EXPORT", kReleveFilter, proposedColourFileName(ws, ".clr"),
                                        ws.currentDirectory, false});
-        return file && writeFileOrSay(*file, releveColourText(ws.table), ui);
+        return file && saveReleveColourFile(ws.table, *file, ui);
     }
     const auto file = ui.openFile({"RELEVÉ COLOUR IMPORT", kReleveFilter, proposedColourFileName(ws, ".clr"),
                                    ws.currentDirectory, true});
@@ -171,33 +206,20 @@ bool barvsnimUN_Click(core::Workspace& ws, int index, core::Interaction& ui) {
         "with same relevés)!",
         "Program Info", core::Buttons::YesNo);
     if (answer == core::Answer::Cancel) return false;
-    try {
-        applyReleveColours(ws.table, content,
-                           answer == core::Answer::Yes ? ReleveMatch::RunningNumber : ReleveMatch::TurbovegNumber);
-    } catch (const core::ZembuError& e) {
-        ui.message(e.what(), e.title(), core::MessageIcon::Critical);
-        return false;
-    }
-    return true;
+    const ReleveMatch match =
+        answer == core::Answer::Yes ? ReleveMatch::RunningNumber : ReleveMatch::TurbovegNumber;
+    return applyOrSay([&] { applyReleveColours(ws.table, content, match); }, ui);
 }
 
 bool speccoloUN_Click(core::Workspace& ws, int index, core::Interaction& ui) {
     if (index == 0) {
         const auto file = ui.saveFile({"SPECIES COLOUR EXPORT", kSpeciesFilter, proposedColourFileName(ws, ".cls"),
                                        ws.currentDirectory, false});
-        return file && writeFileOrSay(*file, speciesColourText(ws.table), ui);
+        return file && saveSpeciesColourFile(ws.table, *file, ui);
     }
     const auto file = ui.openFile({"SPECIES COLOUR IMPORT", kSpeciesFilter, proposedColourFileName(ws, ".cls"),
                                    ws.currentDirectory, true});
-    std::string content;
-    if (!file || !readFileOrSay(*file, content, ui)) return false;
-    try {
-        applySpeciesColours(ws.table, content);
-    } catch (const core::ZembuError& e) {
-        ui.message(e.what(), e.title(), core::MessageIcon::Critical);
-        return false;
-    }
-    return true;
+    return file && loadSpeciesColourFile(ws.table, *file, ui);
 }
 
 }  // namespace zembu::view

@@ -42,6 +42,14 @@ int64_t applySpeciesColours(core::Table& table, std::string_view text);
 // table file up to its first "." ("colour" when there is none), + extension.
 std::string proposedColourFileName(const core::Workspace& ws, const std::string& extension);
 
+// The colour files of the table written to / read from a named file. A file
+// that cannot be read or written, or that holds colours the palette has not,
+// is refused with a message and changes nothing. Return success.
+bool saveReleveColourFile(core::Table& table, const std::string& file, core::Interaction& ui);
+bool saveSpeciesColourFile(const core::Table& table, const std::string& file, core::Interaction& ui);
+bool loadReleveColourFile(core::Table& table, const std::string& file, ReleveMatch match, core::Interaction& ui);
+bool loadSpeciesColourFile(core::Table& table, const std::string& file, core::Interaction& ui);
+
 // barvsnimUN_Click: relevé colours; index 0 saves ("RELEVÉ COLOUR EXPORT"),
 // index 1 loads ("RELEVÉ COLOUR IMPORT", asking whether to match by running
 // number). Returns true when the table's colours or a file changed.
