@@ -35,6 +35,7 @@ const std::vector<CommandInstaller>& commandInstallers() {
         installMoveCommand,
         installColoursCommand,
         installTransformCommand,
+        installAbbreviationsCommand,
         installExpertCommands,
     };
     return installers;

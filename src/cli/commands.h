@@ -47,6 +47,7 @@ void installReleveCommands(CLI::App& app, CliContext& context);
 void installMoveCommand(CLI::App& app, CliContext& context);
 void installColoursCommand(CLI::App& app, CliContext& context);
 void installTransformCommand(CLI::App& app, CliContext& context);
+void installAbbreviationsCommand(CLI::App& app, CliContext& context);
 void installExpertCommands(CLI::App& app, CliContext& context);
 
 // A number as the tool prints it for scripts: the shortest text that reads

@@ -1,5 +1,6 @@
-// zembu-cli colours, move and transform: the colour files, the block moves
-// and the cover transformation of the menus on table files.
+// zembu-cli colours, move, transform and abbreviations: the colour files,
+// the block moves, the cover transformation and the abbreviation conversion
+// of the menus on table files.
 
 #include <gtest/gtest.h>
 
@@ -115,4 +116,26 @@ TEST_F(CliColours, TransformationMakesTwoCoversByTheThreshold) {
     EXPECT_EQ(core::coverPercent(t.coverAt(1, 3)), 2);
     EXPECT_EQ(t.coverAt(1, 4), 0);
     EXPECT_TRUE(core::checkInvariants(t).empty());
+}
+
+TEST_F(CliColours, AbbreviationsBecomeFullNamesByTheCheckList) {
+    // Rows named by abbreviation; the check list in the default fixed layout.
+    core::Workspace ws(dir / "work");
+    ws.table = zembu::testing::tableFromCovers({{5}, {5}});
+    ws.table.SpeciesInfo[1].name = "Querpub";
+    ws.table.SpeciesInfo[2].name = "Xxxxyyy";
+    core::ScriptedInteraction ui;
+    ASSERT_TRUE(core::savetabl(ws, ui, file("abbr.vod")));
+    zembu::testing::writeFile(dir / "list.txt", " 1000QuerpubQuercus pubescens                     \r\n");
+
+    CliRun run = runCli({"abbreviations", file("abbr.vod"), "-o", file("full.vod"), "--checklist", file("list.txt")});
+    ASSERT_EQ(run.status, 0) << run.err;
+    const core::Table t = load("full.vod");
+    EXPECT_EQ(t.SpeciesInfo[1].name, "Quercus pubescens");
+    EXPECT_EQ(t.SpeciesLayerLabel[2].find("Abbreviation: Unknown") != std::string::npos, true);
+
+    run = runCli({"abbreviations", file("abbr.vod"), "-o", file("x.vod"), "--checklist", file("none.txt")});
+    EXPECT_EQ(run.status, 1);
+    EXPECT_NE(run.err.find("No correct check list was opened..."), std::string::npos);
+    EXPECT_FALSE(std::filesystem::exists(dir / "x.vod"));
 }
