@@ -47,7 +47,7 @@ public:
 
     // Command handlers, named for their buttons.
     void markInTable();         // "<<< Mark &in the table"
-    void minimumSpecies();      // "&Min. No. Spec./Rel."
+    void minimumSpecies();      // the minimum-number button
     void selectReleves();       // "&Select relevés as"
     void fidelityCalculation(); // "Fidelity &calculation"
     void constancyColumn();     // "Constancy column"
