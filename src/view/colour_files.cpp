@@ -69,6 +69,18 @@ bool writeFileOrSay(const std::string& file, const std::string& content, core::I
     return false;
 }
 
+// Applies a colour file's text; colours outside the palette are refused with a message.
+template <typename Apply>
+bool applyOrSay(Apply apply, core::Interaction& ui) {
+    try {
+        apply();
+    } catch (const core::ZembuError& e) {
+        ui.message(e.what(), e.title(), core::MessageIcon::Critical);
+        return false;
+    }
+    return true;
+}
+
 }  // namespace
 
 std::string releveColourText(core::Table& t) {
@@ -162,22 +174,6 @@ bool saveReleveColourFile(core::Table& table, const std::string& file, core::Int
 bool saveSpeciesColourFile(const core::Table& table, const std::string& file, core::Interaction& ui) {
     return writeFileOrSay(file, speciesColourText(table), ui);
 }
-
-namespace {
-
-// Applies a colour file's text; colours outside the palette are refused with a message.
-template <typename Apply>
-bool applyOrSay(Apply apply, core::Interaction& ui) {
-    try {
-        apply();
-    } catch (const core::ZembuError& e) {
-        ui.message(e.what(), e.title(), core::MessageIcon::Critical);
-        return false;
-    }
-    return true;
-}
-
-}  // namespace
 
 bool loadReleveColourFile(core::Table& table, const std::string& file, ReleveMatch match, core::Interaction& ui) {
     std::string content;
