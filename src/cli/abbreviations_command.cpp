@@ -28,12 +28,7 @@ void runAbbreviations(const AbbreviationsOptions& o, CliContext& context) {
         context.exitCode = 1;
         return;
     }
-    const auto written = saveTable(*ws, ui, o.output, o.replaceCompanions);
-    if (!written) {
-        context.exitCode = 1;
-        return;
-    }
-    context.out << "written: " << *written << '\n';
+    writeResult(*ws, ui, o.output, o.replaceCompanions, context);
 }
 
 }  // namespace
@@ -45,10 +40,8 @@ void installAbbreviationsCommand(CLI::App& app, CliContext& context) {
         "Convert the species abbreviations of a table into full names with a species check list, as Species → "
         "Convert Abbreviations into Full Names does (the list's layout comes from the settings). Rows without a "
         "match get \"Abbreviation: Unknown\" in their layer label.");
-    command->add_option("IN", o->input, "Table file to read")->required();
-    command->add_option("-o,--output", o->output, "Table file to write")->required();
+    addTableFileOptions(command, o->input, o->output, o->replaceCompanions);
     command->add_option("--checklist", o->checkList, "Species check list")->required();
-    command->add_flag(ReplaceCompanionsFlag, o->replaceCompanions, ReplaceCompanionsHelp);
     command->callback([o, &context] { runAbbreviations(*o, context); });
 }
 

@@ -92,11 +92,8 @@ void runCocktailGroup(const CocktailGroupOptions& o, CliContext& context) {
             return;
         }
     }
-    const auto written = saveTable(*ws, ui, o.output, o.replaceCompanions);
-    if (!written) {
-        context.exitCode = 1;
-        return;
-    }
+    const auto written = saveResult(*ws, ui, o.output, o.replaceCompanions, context);
+    if (!written) return;
     context.out << "group: " << o.name << ", members: " << group->members.size() << ", m: " << group->minimumSpecies
                 << '\n';
     if (row) context.out << "row: " << *row << '\n';
@@ -126,9 +123,7 @@ void installCocktailGroupCommand(CLI::App& app, CliContext& context) {
         "is replaced) and write the table; with --row also add the group row \"### NAME\", present in every "
         "relevé holding at least m members. m is the automatic value of the member statistics unless --min "
         "sets it.");
-    command->add_option("IN", o->input, "Table file to read")->required();
-    command->add_option("-o,--output", o->output, "Table file to write")->required();
-    command->add_flag(ReplaceCompanionsFlag, o->replaceCompanions, ReplaceCompanionsHelp);
+    addTableFileOptions(command, o->input, o->output, o->replaceCompanions);
     command->add_option("--name", o->name, "The group's name (at most 38 characters)")->required();
     command->add_option("--species", o->species, "Names of the group's species (the first row of each name)")
         ->required();

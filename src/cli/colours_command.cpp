@@ -52,13 +52,7 @@ void runColours(const ColoursOptions& o, CliContext& context) {
         context.exitCode = 1;
         return;
     }
-    if (o.output.empty()) return;
-    const auto written = saveTable(*ws, ui, o.output, o.replaceCompanions);
-    if (!written) {
-        context.exitCode = 1;
-        return;
-    }
-    context.out << "written: " << *written << '\n';
+    if (!o.output.empty()) writeResult(*ws, ui, o.output, o.replaceCompanions, context);
 }
 
 }  // namespace

@@ -1,5 +1,7 @@
 #include "cli/command_support.h"
 
+#include <CLI/CLI.hpp>
+
 #include <algorithm>
 
 #include "analysis/indicator_table.h"
@@ -71,6 +73,25 @@ std::optional<std::string> saveTable(core::Workspace& ws, CommandLineInteraction
     const auto written = core::savetabl(ws, ui, file);
     ui.setAnswer(core::Answer::No);
     return written;
+}
+
+std::optional<std::string> saveResult(core::Workspace& ws, CommandLineInteraction& ui, const std::string& file,
+                                      bool replaceCompanions, CliContext& context) {
+    auto written = saveTable(ws, ui, file, replaceCompanions);
+    if (!written) context.exitCode = 1;
+    return written;
+}
+
+void writeResult(core::Workspace& ws, CommandLineInteraction& ui, const std::string& file, bool replaceCompanions,
+                 CliContext& context) {
+    if (const auto written = saveResult(ws, ui, file, replaceCompanions, context))
+        context.out << "written: " << *written << '\n';
+}
+
+void addTableFileOptions(CLI::App* command, std::string& input, std::string& output, bool& replaceCompanions) {
+    command->add_option("IN", input, "Table file to read")->required();
+    command->add_option("-o,--output", output, "Table file to write")->required();
+    command->add_flag(ReplaceCompanionsFlag, replaceCompanions, ReplaceCompanionsHelp);
 }
 
 int writeImportedTable(core::Workspace& ws, CommandLineInteraction& ui, const std::string& file, std::ostream& out,

@@ -67,6 +67,19 @@ inline constexpr const char* ReplaceCompanionsHelp =
 std::optional<std::string> saveTable(core::Workspace& ws, CommandLineInteraction& ui, const std::string& file,
                                      bool replaceCompanions);
 
+// saveTable for a subcommand: when nothing was written the subcommand fails
+// (exit status 1).
+std::optional<std::string> saveResult(core::Workspace& ws, CommandLineInteraction& ui, const std::string& file,
+                                      bool replaceCompanions, CliContext& context);
+
+// saveResult, then "written: " and the name written on standard output.
+void writeResult(core::Workspace& ws, CommandLineInteraction& ui, const std::string& file, bool replaceCompanions,
+                 CliContext& context);
+
+// The options of a subcommand that reads a table file and writes the result
+// to another: IN, -o/--output (both required) and --replace-companions.
+void addTableFileOptions(CLI::App* command, std::string& input, std::string& output, bool& replaceCompanions);
+
 // After an import: writes the table to file and prints the counts and the
 // name written. Returns the exit status.
 int writeImportedTable(core::Workspace& ws, CommandLineInteraction& ui, const std::string& file, std::ostream& out,

@@ -59,11 +59,8 @@ void runApply(const ExpertOptions& o, CliContext& context) {
         return;
     }
     for (const std::string& line : report->lines) context.out << line << '\n';
-    const auto written = saveTable(*ws, ui, o.output, o.replaceCompanions);
-    if (!written) {
-        context.exitCode = 1;
-        return;
-    }
+    const auto written = saveResult(*ws, ui, o.output, o.replaceCompanions, context);
+    if (!written) return;
     context.out << "aggregations applied: " << report->applied << '\n' << "written: " << *written << '\n';
 }
 

@@ -37,12 +37,8 @@ constexpr MoveAction MoveActions[] = {
 
 void runMove(const MoveOptions& o, CliContext& context) {
     CommandLineInteraction ui(context.err);
-    const auto colour = colourOption(o.colour, "--colour", context, ui);
+    const auto colour = oneColourOption(o.colour, "--colour", context, ui);
     if (!colour) return;
-    if (*colour == 9) {
-        refuse(context, ui, "--colour must name one colour, not all.");
-        return;
-    }
     const auto ws = loadWorkspace(o.input, context);
     if (!ws) return;
     for (const MoveAction& action : MoveActions) {
@@ -55,12 +51,7 @@ void runMove(const MoveOptions& o, CliContext& context) {
             view::vlev_Click(*ws, action.index);
         }
     }
-    const auto written = saveTable(*ws, ui, o.output, o.replaceCompanions);
-    if (!written) {
-        context.exitCode = 1;
-        return;
-    }
-    context.out << "written: " << *written << '\n';
+    writeResult(*ws, ui, o.output, o.replaceCompanions, context);
 }
 
 }  // namespace
@@ -72,9 +63,7 @@ void installMoveCommand(CLI::App& app, CliContext& context) {
         "Move the species rows or relevés of one colour together as Sorting → Move Species / Move Relevés does: "
         "species-up, species-down, releves-left, releves-right, or releves-left-in-groups / "
         "releves-right-in-groups (within each group between separators).");
-    command->add_option("IN", o->input, "Table file to read")->required();
-    command->add_option("-o,--output", o->output, "Table file to write")->required();
-    command->add_flag(ReplaceCompanionsFlag, o->replaceCompanions, ReplaceCompanionsHelp);
+    addTableFileOptions(command, o->input, o->output, o->replaceCompanions);
     std::vector<std::string> names;
     for (const MoveAction& action : MoveActions) names.emplace_back(action.name);
     command->add_option("ACTION", o->action, "species-up, species-down, releves-left, releves-right, "

@@ -29,23 +29,10 @@ struct ReleveCommandOptions {
     bool hierarchy = false;
 };
 
-// The one colour of the relevé colour box an option names (not "all").
-std::optional<int> boxColour(const std::string& text, CliContext& context, CommandLineInteraction& ui) {
-    const auto colour = colourOption(text, "--releve-colour", context, ui);
-    if (colour && *colour == 9) {
-        refuse(context, ui, "--releve-colour must name one colour, not all.");
-        return std::nullopt;
-    }
-    return colour;
-}
-
 // Writes the table and prints the relevé and separator counts.
 void finish(core::Workspace& ws, CommandLineInteraction& ui, const ReleveCommandOptions& o, CliContext& context) {
-    const auto written = saveTable(ws, ui, o.output, o.replaceCompanions);
-    if (!written) {
-        context.exitCode = 1;
-        return;
-    }
+    const auto written = saveResult(ws, ui, o.output, o.replaceCompanions, context);
+    if (!written) return;
     const core::Table& t = ws.table;
     int32_t separators = 0;
     for (int32_t k = 1; k < t.ReleveCount; ++k) separators += t.SeparatorAfter[k] != 0;
@@ -64,7 +51,7 @@ std::unique_ptr<core::Workspace> openFor(const ReleveCommandOptions& o, CliConte
 
 void runDeleteReleves(const ReleveCommandOptions& o, CliContext& context) {
     CommandLineInteraction ui(context.err, core::Answer::Yes);
-    const auto colour = boxColour(o.releveColour, context, ui);
+    const auto colour = oneColourOption(o.releveColour, "--releve-colour", context, ui);
     if (!colour) return;
     const auto ws = openFor(o, context);
     if (!ws) return;
@@ -98,7 +85,7 @@ bool runSeparatorAction(const ReleveCommandOptions& o, core::Workspace& ws, Comm
         view::delsep_Click(ws, index);
         return true;
     }
-    const auto colour = boxColour(o.releveColour, context, ui);
+    const auto colour = oneColourOption(o.releveColour, "--releve-colour", context, ui);
     if (!colour) return false;
     if (o.action == "around-colour") {
         view::separatorsAroundColour(ws, *colour);
@@ -126,9 +113,7 @@ void runSeparators(const ReleveCommandOptions& o, CliContext& context) {
 }
 
 void addCommonOptions(CLI::App* command, ReleveCommandOptions& o) {
-    command->add_option("IN", o.input, "Table file to read")->required();
-    command->add_option("-o,--output", o.output, "Table file to write")->required();
-    command->add_flag(ReplaceCompanionsFlag, o.replaceCompanions, ReplaceCompanionsHelp);
+    addTableFileOptions(command, o.input, o.output, o.replaceCompanions);
     command->add_option("--level", o.level, "Current separator level (default 1)")->check(CLI::Range(1, 6));
     command->add_flag("--hierarchy", o.hierarchy,
                       "Separator hierarchy on: only separators of the current level or coarser count");

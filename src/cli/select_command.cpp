@@ -27,22 +27,15 @@ struct SelectOptions {
 
 // Colours the selected relevés and writes the table.
 void colourSelection(const SelectOptions& o, core::Workspace& ws, CommandLineInteraction& ui, CliContext& context) {
-    const auto colour = colourOption(o.releveColour, "--releve-colour", context, ui);
+    const auto colour = oneColourOption(o.releveColour, "--releve-colour", context, ui);
     if (!colour) return;
-    if (*colour == 9) {
-        refuse(context, ui, "--releve-colour must name one colour, not all.");
-        return;
-    }
     const auto count = classification::makeSelection(ws, ui, core::utf8ToCodePage(o.formula), *colour);
     if (!count) {
         context.exitCode = 1;
         return;
     }
-    const auto written = saveTable(ws, ui, o.output, o.replaceCompanions);
-    if (!written) {
-        context.exitCode = 1;
-        return;
-    }
+    const auto written = saveResult(ws, ui, o.output, o.replaceCompanions, context);
+    if (!written) return;
     context.out << "selected: " << *count << '\n' << "written: " << *written << '\n';
 }
 

@@ -25,6 +25,16 @@ std::optional<int> colourOption(const std::string& text, const char* option, Cli
     return colour;
 }
 
+std::optional<int> oneColourOption(const std::string& text, const char* option, CliContext& context,
+                                   CommandLineInteraction& ui) {
+    const auto colour = colourOption(text, option, context, ui);
+    if (colour && *colour == 9) {
+        refuse(context, ui, std::string(option) + " must name one colour, not all.");
+        return std::nullopt;
+    }
+    return colour;
+}
+
 void printKeys(const core::Workspace& ws, const sorting::SortOutcome& outcome, SortedDimension dimension,
                std::ostream& out) {
     const core::Table& t = ws.table;

@@ -1,6 +1,7 @@
 #pragma once
-// What the two sort subcommands share: colours by name or number, the keys
-// printed with --keys, and the sorted table written out.
+// Colour options by name or number (every subcommand that takes a colour
+// uses them), and what the two sort subcommands share: the keys printed with
+// --keys and the sorted table written out.
 
 #include <optional>
 #include <string>
@@ -25,6 +26,11 @@ std::optional<int> colourFilter(const std::string& text);
 // Reads a colour option; refuses (message, exit status 1) when it names no colour.
 std::optional<int> colourOption(const std::string& text, const char* option, CliContext& context,
                                 CommandLineInteraction& ui);
+
+// The same for an option that names the one colour of a colour box: "all"
+// is refused too.
+std::optional<int> oneColourOption(const std::string& text, const char* option, CliContext& context,
+                                   CommandLineInteraction& ui);
 
 // Which rows or relevés a key line names.
 enum class SortedDimension { Species, Releves };

@@ -124,11 +124,8 @@ void runSpecies(const SpeciesOptions& o, CliContext& context) {
         context.exitCode = 1;
         return;
     }
-    const auto written = saveTable(*ws, ui, o.output, o.replaceCompanions);
-    if (!written) {
-        context.exitCode = 1;
-        return;
-    }
+    const auto written = saveResult(*ws, ui, o.output, o.replaceCompanions, context);
+    if (!written) return;
     context.out << "species: " << ws->table.SpeciesCount << " live, "
                 << ws->table.SpeciesRecordCount - ws->table.SpeciesCount << " deleted\n";
     context.out << "written: " << *written << '\n';
@@ -145,8 +142,7 @@ void installSpeciesCommand(CLI::App& app, CliContext& context) {
         "one layer --into, divide rows at a --threshold into \"(D)\" and \"(r)\" rows, delete or undelete rows, "
         "add an empty species, rename a row (--name, --layer). Merges and deletions are recorded in the table's "
         "species journal.");
-    command->add_option("IN", o->input, "Table file to read")->required();
-    command->add_option("-o,--output", o->output, "Table file to write")->required();
+    addTableFileOptions(command, o->input, o->output, o->replaceCompanions);
     command->add_option("ACTION", o->action, "merge, merge-same, combine-layers, divide, delete, undelete, add or rename")
         ->required()
         ->check(CLI::IsMember(Actions));
@@ -160,7 +156,6 @@ void installSpeciesCommand(CLI::App& app, CliContext& context) {
     command->add_option("--into", o->into, "The layer combined rows go to")->check(CLI::Range(0, 9));
     command->add_option("--threshold", o->threshold, "Lowest cover (%) of a dominant occurrence, 2-95");
     command->add_option("--rows", o->rows, "Species rows to work on instead of a colour, e.g. 3,7,12")->delimiter(',');
-    command->add_flag(ReplaceCompanionsFlag, o->replaceCompanions, ReplaceCompanionsHelp);
     command->callback([o, &context] { runSpecies(*o, context); });
 }
 

@@ -24,12 +24,7 @@ void runTransform(const TransformOptions& o, CliContext& context) {
     const auto ws = loadWorkspace(o.input, context);
     if (!ws) return;
     import::tabltransf(ws->table);
-    const auto written = saveTable(*ws, ui, o.output, o.replaceCompanions);
-    if (!written) {
-        context.exitCode = 1;
-        return;
-    }
-    context.out << "written: " << *written << '\n';
+    writeResult(*ws, ui, o.output, o.replaceCompanions, context);
 }
 
 }  // namespace
@@ -40,9 +35,7 @@ void installTransformCommand(CLI::App& app, CliContext& context) {
         "transform",
         "Table → Transformation: every cell becomes cover 2 % when its percentage reaches its species' threshold "
         "(the number in the row's layer label) and 1 % otherwise.");
-    command->add_option("IN", o->input, "Table file to read")->required();
-    command->add_option("-o,--output", o->output, "Table file to write")->required();
-    command->add_flag(ReplaceCompanionsFlag, o->replaceCompanions, ReplaceCompanionsHelp);
+    addTableFileOptions(command, o->input, o->output, o->replaceCompanions);
     command->callback([o, &context] { runTransform(*o, context); });
 }
 

@@ -79,11 +79,8 @@ void runTwinspanLink(const TwinspanLinkCommandOptions& o, CliContext& context) {
         context.exitCode = 1;
         return;
     }
-    const auto written = saveTable(*ws, ui, o.output, o.replaceCompanions);
-    if (!written) {
-        context.exitCode = 1;
-        return;
-    }
+    const auto written = saveResult(*ws, ui, o.output, o.replaceCompanions, context);
+    if (!written) return;
     context.out << "classified: " << *classified << " relevés\n" << "written: " << *written << '\n';
 }
 

@@ -7,51 +7,35 @@
 #include <filesystem>
 
 #include "cli_runner.h"
-#include "core/scripted_interaction.h"
-#include "core/table_file.h"
-#include "core/workspace.h"
-#include "support/test_support.h"
+#include "cli_table_test.h"
 
 using zembu::testing::CliRun;
 using zembu::testing::columnRecords;
 using zembu::testing::rowRecords;
 using zembu::testing::runCli;
-using zembu::testing::TempDir;
 namespace core = zembu::core;
 
 namespace {
 
-class CliColours : public ::testing::Test {
+class CliColours : public zembu::testing::CliTableTest {
 protected:
     // Four relevés, relevés 2 and 4 red; three species, rows 1 and 3 blue. Row 1's
     // layer label holds the threshold 10 of the transformation.
     void SetUp() override {
-        setenv("ZEMBU_HOME", (dir / "home").c_str(), 1);
-        core::Workspace ws(dir / "work");
-        ws.table = zembu::testing::tableFromCovers({{5, 20, 10, 0}, {1, 0, 1, 1}, {0, 3, 0, 3}});
-        ws.table.SpeciesLayerLabel[1] = "10";
-        ws.table.ReleveColour[2] = {0x0000FF, 1};
-        ws.table.ReleveColour[4] = {0x0000FF, 1};
-        ws.table.SpeciesColour[1] = {0xFF0000, 2};
-        ws.table.SpeciesColour[3] = {0xFF0000, 2};
-        core::ScriptedInteraction ui;
-        ASSERT_TRUE(core::savetabl(ws, ui, file("t.vod")));
-    }
-    std::string file(const char* name) const { return (dir / name).string(); }
-
-    core::Table load(const char* name) {
-        core::Workspace ws(dir / "check");
-        core::ScriptedInteraction ui;
-        EXPECT_TRUE(core::loadTableFile(ws, ui, file(name)));
-        return ws.table;
+        CliTableTest::SetUp();
+        core::Table t = zembu::testing::tableFromCovers({{5, 20, 10, 0}, {1, 0, 1, 1}, {0, 3, 0, 3}});
+        t.SpeciesLayerLabel[1] = "10";
+        t.ReleveColour[2] = {0x0000FF, 1};
+        t.ReleveColour[4] = {0x0000FF, 1};
+        t.SpeciesColour[1] = {0xFF0000, 2};
+        t.SpeciesColour[3] = {0xFF0000, 2};
+        save(t, "t.vod");
     }
     static std::vector<int> releveColours(const core::Table& t) {
         std::vector<int> out;
         for (int32_t k = 1; k <= t.ReleveCount; ++k) out.push_back(t.ReleveColour[k].number);
         return out;
     }
-
-    TempDir dir;
 };
 
 }  // namespace
@@ -120,12 +104,10 @@ TEST_F(CliColours, TransformationMakesTwoCoversByTheThreshold) {
 
 TEST_F(CliColours, AbbreviationsBecomeFullNamesByTheCheckList) {
     // Rows named by abbreviation; the check list in the default fixed layout.
-    core::Workspace ws(dir / "work");
-    ws.table = zembu::testing::tableFromCovers({{5}, {5}});
-    ws.table.SpeciesInfo[1].name = "Querpub";
-    ws.table.SpeciesInfo[2].name = "Xxxxyyy";
-    core::ScriptedInteraction ui;
-    ASSERT_TRUE(core::savetabl(ws, ui, file("abbr.vod")));
+    core::Table table = zembu::testing::tableFromCovers({{5}, {5}});
+    table.SpeciesInfo[1].name = "Querpub";
+    table.SpeciesInfo[2].name = "Xxxxyyy";
+    save(table, "abbr.vod");
     zembu::testing::writeFile(dir / "list.txt", " 1000QuerpubQuercus pubescens                     \r\n");
 
     CliRun run = runCli({"abbreviations", file("abbr.vod"), "-o", file("full.vod"), "--checklist", file("list.txt")});

@@ -6,40 +6,26 @@
 #include <filesystem>
 
 #include "cli_runner.h"
-#include "core/scripted_interaction.h"
-#include "core/table_file.h"
+#include "cli_table_test.h"
 #include "core/text.h"
-#include "core/workspace.h"
-#include "support/test_support.h"
 
 using zembu::testing::CliRun;
 using zembu::testing::runCli;
-using zembu::testing::TempDir;
 namespace core = zembu::core;
 
 namespace {
 
-class CliReleves : public ::testing::Test {
+class CliReleves : public zembu::testing::CliTableTest {
 protected:
     // Six relevés; Poa (row 1) grows in relevés 2, 3 and 5, Carex (row 2) in
     // all of them. A level-2 separator stands after column 3.
     void SetUp() override {
-        setenv("ZEMBU_HOME", (dir / "home").c_str(), 1);
-        core::Workspace ws(dir / "work");
-        ws.table = zembu::testing::tableFromCovers({{0, 5, 15, 0, 25, 0}, {1, 2, 3, 4, 5, 6}});
-        ws.table.SpeciesInfo[1].name = "Poa annua";
-        ws.table.SpeciesInfo[2].name = "Carex flacca";
-        ws.table.SeparatorAfter[3] = 2;
-        core::ScriptedInteraction ui;
-        ASSERT_TRUE(core::savetabl(ws, ui, file("t.vod")));
-    }
-    std::string file(const char* name) const { return (dir / name).string(); }
-
-    core::Table load(const char* name) {
-        core::Workspace ws(dir / "check");
-        core::ScriptedInteraction ui;
-        EXPECT_TRUE(core::loadTableFile(ws, ui, file(name)));
-        return ws.table;
+        CliTableTest::SetUp();
+        core::Table t = zembu::testing::tableFromCovers({{0, 5, 15, 0, 25, 0}, {1, 2, 3, 4, 5, 6}});
+        t.SpeciesInfo[1].name = "Poa annua";
+        t.SpeciesInfo[2].name = "Carex flacca";
+        t.SeparatorAfter[3] = 2;
+        save(t, "t.vod");
     }
     // Per column: the separator after it (0 for none).
     std::vector<int> separators(const char* name) {
@@ -48,8 +34,6 @@ protected:
         for (int32_t k = 1; k <= t.ReleveCount; ++k) out.push_back(t.SeparatorAfter[k]);
         return out;
     }
-
-    TempDir dir;
 };
 
 }  // namespace
